@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+struct sqlite3_stmt;
+
 namespace zaf::store {
 
 class Database;
@@ -146,9 +148,9 @@ private:
     QString orderBy(bool descending) const;
     QString rowValue(bool withRowid) const;
     QString filterSql(QVariantList& params) const;
-    void bindAll(struct sqlite3_stmt* stmt, const QVariantList& params) const;
+    void bindAll(::sqlite3_stmt* stmt, const QVariantList& params) const;
     bool fetchOne(const QByteArray& sql, const QVariantList& params);
-    void loadRow(struct sqlite3_stmt* stmt);
+    void loadRow(::sqlite3_stmt* stmt);
     void setEmpty();
     Position positionOfBuffer() const;
     QVariantList encodedKeys(const Position& pos) const;

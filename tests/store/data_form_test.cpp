@@ -147,8 +147,14 @@ TEST_F(DataFormTest, CommitChangesPostsAndKeepsThePositions)
         addDive(data, QStringLiteral("Jo"), n, QStringLiteral("Jo"));
     for (int n = 1; n <= 3; ++n)
         addDive(data, QStringLiteral("Kim"), n, QStringLiteral("Kim"));
-    for (const char* name : {"Jo", "Kim", "Lee"})
-        data.Divers_Table.appendRecord({QString::fromLatin1(name)});
+    for (const char* name : {"Jo", "Kim", "Lee"}) {
+        store::Table& divers = data.Divers_Table;
+        divers.append();
+        divers[QStringLiteral("DiverName")].setAsString(QString::fromLatin1(name));
+        divers[QStringLiteral("OwnerName")].setAsString(QStringLiteral("Jo"));
+        divers[QStringLiteral("OwnerEmail")].setAsString(QStringLiteral("jo@example.org"));
+        divers.post();
+    }
 
     data.DiveLog_Table.setRecNo(4);
     data.OthersLog_Table.setRecNo(2);

@@ -1,5 +1,6 @@
 #include "table_fixture.h"
 
+#include "store/data_source.h"
 #include "store/errors.h"
 #include "store/sqlite_file.h"
 
