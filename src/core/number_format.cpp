@@ -118,24 +118,31 @@ QString floatToText(double value)
     if (value == 0)
         return QStringLiteral("0"); // also for -0
 
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, kSignificantDigits);
-    std::string text(buffer, result.ptr);
+    DecimalDigits d = decimalDigits(value);
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    const int digitCount = static_cast<int>(d.digits.size());
 
-    // The exponent is written "E", a sign only when negative, and no leading zeros.
-    const std::size_t e = text.find('e');
-    if (e != std::string::npos) {
-        std::string mantissa = text.substr(0, e);
-        std::size_t i = e + 1;
-        bool negativeExponent = false;
-        if (text[i] == '+' || text[i] == '-') {
-            negativeExponent = text[i] == '-';
-            ++i;
+    std::string text = d.negative ? "-" : "";
+    if (d.exponent >= kSignificantDigits || d.exponent < -5) {
+        // Exponent form: "E", a sign only when negative, no leading zeros.
+        text += d.digits[0];
+        if (digitCount > 1)
+            text += '.' + d.digits.substr(1);
+        text += 'E';
+        if (d.exponent < 0)
+            text += '-';
+        text += std::to_string(d.exponent < 0 ? -d.exponent : d.exponent);
+    } else if (d.exponent >= 0) {
+        const int integerDigits = d.exponent + 1;
+        if (digitCount <= integerDigits) {
+            text += d.digits + std::string(static_cast<std::size_t>(integerDigits - digitCount), '0');
+        } else {
+            text += d.digits.substr(0, static_cast<std::size_t>(integerDigits)) + '.' +
+                    d.digits.substr(static_cast<std::size_t>(integerDigits));
         }
-        while (i + 1 < text.size() && text[i] == '0')
-            ++i;
-        text = mantissa + 'E' + (negativeExponent ? "-" : "") + text.substr(i);
+    } else {
+        text += "0." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
     }
     return withRegionalSeparator(text);
 }

@@ -214,6 +214,7 @@ void Table::requireBrowseable()
 
 void Table::buildOrder()
 {
+    m_nav.valid = false;
     m_order.clear();
     QStringList fields;
     bool folded = false;
@@ -274,6 +275,7 @@ void Table::setFilter(const Filter& filter)
         requireBrowseable();
     }
     m_filter = filter;
+    m_nav.valid = false;
     if (isOpen()) {
         invalidateCaches();
         first();
@@ -398,6 +400,26 @@ QVariant Table::encodeForColumn(int index, const QVariant& value) const
     default:
         return value.toDouble();
     }
+}
+
+const Table::Navigation& Table::navigation()
+{
+    if (m_nav.valid)
+        return m_nav;
+    Navigation nav;
+    const QString where = filterSql(nav.filterParams);
+    const QString keys = QString(QStringLiteral("?,")).repeated(m_order.size()) + QStringLiteral("?)");
+    const QString one = QStringLiteral(" LIMIT 1");
+    nav.first = selectSql(where, orderBy(false), one);
+    nav.last = selectSql(where, orderBy(true), one);
+    nav.next = selectSql(andJoin(where, rowValue(true) + QStringLiteral(" > (") + keys), orderBy(false), one);
+    nav.prior = selectSql(andJoin(where, rowValue(true) + QStringLiteral(" < (") + keys), orderBy(true), one);
+    nav.count = (QStringLiteral("SELECT count(*) FROM records") +
+                 (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where))
+                    .toUtf8();
+    nav.valid = true;
+    m_nav = std::move(nav);
+    return m_nav;
 }
 
 // ---------------------------------------------------------------- reading rows
@@ -545,11 +567,10 @@ void Table::afterMove()
 void Table::first()
 {
     requireBrowseable();
-    QVariantList params;
-    const QString where = filterSql(params);
     if (!cachesValid())
         invalidateCaches();
-    if (fetchOne(selectSql(where, orderBy(false), QStringLiteral(" LIMIT 1")), params)) {
+    const Navigation& nav = navigation();
+    if (fetchOne(nav.first, nav.filterParams)) {
         m_cachedRecNo = 1;
         m_bof = true;
         m_eof = false;
@@ -562,11 +583,10 @@ void Table::first()
 void Table::last()
 {
     requireBrowseable();
-    QVariantList params;
-    const QString where = filterSql(params);
     if (!cachesValid())
         invalidateCaches();
-    if (fetchOne(selectSql(where, orderBy(true), QStringLiteral(" LIMIT 1")), params)) {
+    const Navigation& nav = navigation();
+    if (fetchOne(nav.last, nav.filterParams)) {
         m_cachedRecNo = m_cachedCount;
         m_bof = false;
         m_eof = true;
@@ -594,19 +614,12 @@ void Table::moveBy(int distance)
         resyncIfStale();
     }
     const bool forward = distance > 0;
-    QVariantList filterParams;
-    const QString filterWhere = filterSql(filterParams);
-    const QString seek = rowValue(true) + (forward ? QStringLiteral(" > (") : QStringLiteral(" < (")) +
-                         QString(QStringLiteral("?,")).repeated(m_order.size()) + QStringLiteral("?)");
-    const QByteArray sql = selectSql(andJoin(filterWhere, seek), orderBy(!forward), QStringLiteral(" LIMIT 1"));
+    const Navigation& nav = navigation();
+    const QByteArray& sql = forward ? nav.next : nav.prior;
     for (int step = 0; step < std::abs(distance) && m_hasRecord; ++step) {
-        QVariantList params = filterParams;
+        QVariantList params = nav.filterParams;
         params += encodedKeys(m_pos);
-        const QVariantList keep = m_buffer;
-        const Position keepPos = m_pos;
-        if (!fetchOne(sql, params)) {
-            m_buffer = keep;
-            m_pos = keepPos;
+        if (!fetchOne(sql, params)) { // a miss leaves the buffer as it was
             (forward ? m_eof : m_bof) = true;
             break;
         }
@@ -629,16 +642,12 @@ int Table::recordCount()
         return m_cachedCount;
     if (!cachesValid())
         invalidateCaches();
-    QVariantList params;
-    const QString where = filterSql(params);
-    QString sql = QStringLiteral("SELECT count(*) FROM records");
-    if (!where.isEmpty())
-        sql += QStringLiteral(" WHERE ") + where;
-    sqlite3_stmt* stmt = m_file->statement(sql.toUtf8());
+    const Navigation& nav = navigation();
+    sqlite3_stmt* stmt = m_file->statement(nav.count);
     StatementScope scope(stmt);
-    bindAll(stmt, params);
+    bindAll(stmt, nav.filterParams);
     if (sqlite3_step(stmt) != SQLITE_ROW)
-        m_file->fail(sqlite3_errcode(m_file->handle()), sql);
+        m_file->fail(sqlite3_errcode(m_file->handle()), QString::fromUtf8(nav.count));
     m_cachedCount = sqlite3_column_int(stmt, 0);
     return m_cachedCount;
 }

@@ -167,6 +167,15 @@ private:
     QVariant encodeForColumn(int field, const QVariant& value) const;
     bool matchesFilterAfterWrite() const;
 
+    /// The navigation statements of the current order and filter, built once per change.
+    struct Navigation {
+        QByteArray first, last, next, prior, count;
+        QVariantList filterParams;
+        bool valid = false;
+    };
+    const Navigation& navigation();
+
+    Navigation m_nav;
     QString m_objectName;
     QString m_path;
     std::optional<TableDef> m_expected;
