@@ -46,6 +46,15 @@ QVariantList diveValues(int dive)
     return values;
 }
 
+/// "SELECT rowid, <every dive log field> FROM records", as a plain reader would write it.
+QString selectAllFields()
+{
+    QString sql = QStringLiteral("SELECT rowid");
+    for (const FieldDef& f : schema::diveLog().fields)
+        sql += QStringLiteral(",\"%1\"").arg(f.name);
+    return sql + QStringLiteral(" FROM records");
+}
+
 long peakKb()
 {
     rusage usage{};
@@ -109,10 +118,7 @@ void BM_WalkRaw(benchmark::State& state)
     sqlite3* db = nullptr;
     sqlite3_open(home().logFile.toUtf8().constData(), &db);
     const TableDef& def = schema::diveLog();
-    QString sql = QStringLiteral("SELECT rowid");
-    for (const FieldDef& f : def.fields)
-        sql += QStringLiteral(",\"%1\"").arg(f.name);
-    sql += QStringLiteral(" FROM records ORDER BY \"DiverName\",\"DiveNumber\",\"StartTime\",\"EndTime\",\"Location\","
+    const QString sql = selectAllFields() + QStringLiteral(" ORDER BY \"DiverName\",\"DiveNumber\",\"StartTime\",\"EndTime\",\"Location\","
                           "\"DiveSite\",\"OwnerName\",\"OwnerEmail\",rowid");
     sqlite3_stmt* stmt = nullptr;
     sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr);
@@ -165,10 +171,7 @@ void BM_KeyLookupsRaw(benchmark::State& state)
     sqlite3* db = nullptr;
     sqlite3_open(home().logFile.toUtf8().constData(), &db);
     const TableDef& def = schema::diveLog();
-    QString sql = QStringLiteral("SELECT rowid");
-    for (const FieldDef& f : def.fields)
-        sql += QStringLiteral(",\"%1\"").arg(f.name);
-    sql += QStringLiteral(" FROM records WHERE \"DiverName\"=? AND \"DiveNumber\"=? ORDER BY \"DiverName\",\"DiveNumber\","
+    const QString sql = selectAllFields() + QStringLiteral(" WHERE \"DiverName\"=? AND \"DiveNumber\"=? ORDER BY \"DiverName\",\"DiveNumber\","
                           "\"StartTime\",\"EndTime\",\"Location\",\"DiveSite\",\"OwnerName\",\"OwnerEmail\",rowid LIMIT 1");
     sqlite3_stmt* stmt = nullptr;
     sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr);

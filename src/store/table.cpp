@@ -701,44 +701,10 @@ void Table::setRecNo(int n)
 
 // ---------------------------------------------------------------- look-ups
 
-bool Table::findKey(const QVariantList& values)
+QStringList Table::keyColumns(const QVariantList& values, QVariantList& params) const
 {
-    requireBrowseable();
     if (values.isEmpty() || values.size() > m_order.size())
         throw DatabaseError(QStringLiteral("Wrong number of key values for %1").arg(m_objectName));
-    QVariantList params;
-    QString where = filterSql(params);
-    for (int i = 0; i < values.size(); ++i) {
-        const OrderColumn& c = m_order[i];
-        const QString& name = m_layout.fields[c.field].name;
-        QVariant v = encodeForColumn(c.field, m_fields[c.field]->normalized(values[i]));
-        if (c.folded)
-            v = foldText(v.toString());
-        where = andJoin(where, quoted(c.folded ? table_file::foldedColumn(name) : name) + QStringLiteral(" = ?"));
-        params.append(v);
-    }
-    const QVariantList keep = m_buffer;
-    const Position keepPos = m_pos;
-    const bool had = m_hasRecord;
-    if (!fetchOne(selectSql(where, orderBy(false), QStringLiteral(" LIMIT 1")), params)) {
-        m_buffer = keep;
-        m_pos = keepPos;
-        m_hasRecord = had;
-        return false;
-    }
-    m_cachedRecNo = -1;
-    m_bof = m_eof = false;
-    afterMove();
-    return true;
-}
-
-void Table::findNearest(const QVariantList& values)
-{
-    requireBrowseable();
-    if (values.isEmpty() || values.size() > m_order.size())
-        throw DatabaseError(QStringLiteral("Wrong number of key values for %1").arg(m_objectName));
-    QVariantList params;
-    const QString filterWhere = filterSql(params);
     QStringList columns;
     for (int i = 0; i < values.size(); ++i) {
         const OrderColumn& c = m_order[i];
@@ -749,15 +715,40 @@ void Table::findNearest(const QVariantList& values)
         columns.append(quoted(c.folded ? table_file::foldedColumn(name) : name));
         params.append(v);
     }
+    return columns;
+}
+
+// Moves to the first record of the order that meets the condition; stays put when none does.
+bool Table::moveToFirstWhere(const QString& condition, const QVariantList& params)
+{
+    if (!fetchOne(selectSql(condition, orderBy(false), QStringLiteral(" LIMIT 1")), params))
+        return false;
+    m_cachedRecNo = -1;
+    m_bof = m_eof = false;
+    afterMove();
+    return true;
+}
+
+bool Table::findKey(const QVariantList& values)
+{
+    requireBrowseable();
+    QVariantList params;
+    QString where = filterSql(params);
+    for (const QString& column : keyColumns(values, params))
+        where = andJoin(where, column + QStringLiteral(" = ?"));
+    return moveToFirstWhere(where, params);
+}
+
+void Table::findNearest(const QVariantList& values)
+{
+    requireBrowseable();
+    QVariantList params;
+    const QString filterWhere = filterSql(params);
+    const QStringList columns = keyColumns(values, params);
     const QString seek = QLatin1Char('(') + columns.join(QLatin1Char(',')) + QStringLiteral(") >= (") +
-                         QString(QStringLiteral("?,")).repeated(values.size() - 1) + QStringLiteral("?)");
-    if (fetchOne(selectSql(andJoin(filterWhere, seek), orderBy(false), QStringLiteral(" LIMIT 1")), params)) {
-        m_cachedRecNo = -1;
-        m_bof = m_eof = false;
-        afterMove();
-        return;
-    }
-    last();
+                         QString(QStringLiteral("?,")).repeated(columns.size() - 1) + QStringLiteral("?)");
+    if (!moveToFirstWhere(andJoin(filterWhere, seek), params))
+        last();
 }
 
 bool Table::locate(const QStringList& fields, const QVariantList& values, LocateOptions options)
@@ -785,19 +776,7 @@ bool Table::locate(const QStringList& fields, const QVariantList& values, Locate
         }
         where = andJoin(where, column + QStringLiteral(" = ?"));
     }
-    const QVariantList keep = m_buffer;
-    const Position keepPos = m_pos;
-    const bool had = m_hasRecord;
-    if (!fetchOne(selectSql(where, orderBy(false), QStringLiteral(" LIMIT 1")), params)) {
-        m_buffer = keep;
-        m_pos = keepPos;
-        m_hasRecord = had;
-        return false;
-    }
-    m_cachedRecNo = -1;
-    m_bof = m_eof = false;
-    afterMove();
-    return true;
+    return moveToFirstWhere(where, params);
 }
 
 // ---------------------------------------------------------------- changes

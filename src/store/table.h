@@ -139,6 +139,8 @@ private:
         QVariantList keys; ///< the stored order values of the current record
     };
 
+    QStringList keyColumns(const QVariantList& values, QVariantList& params) const;
+    bool moveToFirstWhere(const QString& condition, const QVariantList& params);
     void requireOpen() const;
     void requireBrowseable();
     void checkLayout(const TableDef& fileLayout) const;
