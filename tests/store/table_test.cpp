@@ -377,7 +377,16 @@ TEST_F(TableFixture, FilesThatAreNoTableCannotBeOpened)
         EXPECT_THROW(table.open(), DatabaseError);
         EXPECT_FALSE(table.isOpen());
     }
-    // A real database file of another layout.
+    // A database file of some other program.
+    QFile::remove(table.fileName());
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(table.fileName().toUtf8().constData(), &db), SQLITE_OK);
+        sqlite3_exec(db, "CREATE TABLE records(a); INSERT INTO records VALUES(1);", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+    EXPECT_THROW(table.open(), DatabaseError);
+    // A table file of ours with another layout.
     QFile::remove(table.fileName());
     store::TableDef otherDef = diveDef();
     otherDef.fields.removeLast();
