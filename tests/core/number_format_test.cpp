@@ -91,8 +91,9 @@ void checkParses(const std::vector<ParseCase>& cases)
     for (const auto& c : cases) {
         const auto got = zaf::textToFloat(QString::fromUtf8(c.text));
         ASSERT_EQ(got.has_value(), c.expected.has_value()) << '"' << c.text << '"';
-        if (got)
+        if (got) {
             EXPECT_DOUBLE_EQ(*got, *c.expected) << '"' << c.text << '"';
+        }
     }
 }
 
