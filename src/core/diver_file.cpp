@@ -1,0 +1,129 @@
+#include "core/diver_file.h"
+
+#include "core/cancel_flag.h"
+#include "core/config_record.h"
+#include "core/cp1252.h"
+#include "core/program_dir.h"
+#include "core/trace.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace zaf {
+
+namespace {
+
+constexpr int kNameAt = 0;
+constexpr int kPasswordAt = 21;
+constexpr int kEmailAt = 42;
+constexpr int kNameMax = 20;
+constexpr int kPasswordMax = 20;
+constexpr int kEmailMax = 50;
+
+QString userFilePath()
+{
+    return programDirectory() + QStringLiteral("user.zaf");
+}
+
+bool isBlank(const QString& s)
+{
+    return s.isEmpty() || s == QLatin1String(" ");
+}
+
+} // namespace
+
+QStringList DiverTable::decode(const QByteArray& bytes)
+{
+    m_slots.fill(DiverSlot{});
+    QStringList names;
+    // A file shorter than one record still yields its first (blank) slot; a piece of a
+    // record at the end of a longer file is ignored.
+    QByteArray padded = bytes;
+    int offset = 0;
+    int k = 1;
+    do {
+        if (padded.size() < offset + RecordSize)
+            padded.append(QByteArray(offset + RecordSize - padded.size(), '\0'));
+        const char* record = padded.constData() + offset;
+        DiverSlot& s = slot(k);
+        s.name = readShortString(record + kNameAt, kNameMax);
+        s.password = readShortString(record + kPasswordAt, kPasswordMax);
+        s.email = readShortString(record + kEmailAt, kEmailMax);
+        names.append(s.name);
+        offset += RecordSize;
+        ++k;
+    } while (offset + RecordSize <= bytes.size() && k <= SlotCount && !cancelRequested());
+    return names;
+}
+
+QByteArray DiverTable::encode() const
+{
+    QByteArray bytes;
+    for (const DiverSlot& s : m_slots) {
+        if (s.name <= QLatin1String(" "))
+            continue;
+        QByteArray record(RecordSize, '\0');
+        writeShortString(record.data() + kNameAt, kNameMax, s.name);
+        writeShortString(record.data() + kPasswordAt, kPasswordMax, s.password);
+        writeShortString(record.data() + kEmailAt, kEmailMax, s.email);
+        bytes.append(record);
+    }
+    return bytes;
+}
+
+QStringList DiverTable::read()
+{
+    QFile file(userFilePath());
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    return decode(bytes);
+}
+
+bool DiverTable::write() const
+{
+    QSaveFile file(userFilePath());
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(encode());
+    return file.commit();
+}
+
+int DiverTable::firstFree() const
+{
+    for (int k = 1; k <= SlotCount; ++k)
+        if (slot(k).isFree())
+            return k;
+    return 0;
+}
+
+int DiverTable::find(const QString& name) const
+{
+    for (int k = 1; k <= SlotCount; ++k)
+        if (!slot(k).isFree() && slot(k).name == name)
+            return k;
+    return 0;
+}
+
+DiverTable& diverTable()
+{
+    static DiverTable table;
+    return table;
+}
+
+bool chk_user_account(const QString& u, const QString& e)
+{
+    const TraceScope trace(QStringLiteral("TMain.chk_user_account(u,e:string):boolean"));
+    const ConfigRecord& cfg = config();
+    if (isBlank(u) || isBlank(e) || isBlank(cfg.userName) || isBlank(cfg.userEmail))
+        return false;
+    if (u == cfg.userName || e == cfg.userEmail)
+        return false;
+    const DiverTable& table = diverTable();
+    for (int k = 1; k <= DiverTable::SlotCount; ++k)
+        if (table.slot(k).name == u && table.slot(k).email == e)
+            return true;
+    return false;
+}
+
+} // namespace zaf
