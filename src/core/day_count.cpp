@@ -185,36 +185,68 @@ QString formatDayCount(double days, const QString& pattern)
     return out;
 }
 
-QString shortDateText(double days)
+namespace {
+
+// One piece of the regional short date pattern, which uses d, dd, M, MM, yy and yyyy;
+// everything else is literal text.
+struct DatePiece {
+    enum Kind { Day, Month, Year, Space, Literal } kind;
+    int width;    ///< digits of a day, month or year field
+    QString text; ///< the literal text or the blank run
+};
+
+QList<DatePiece> shortDatePieces(const QString& pattern)
 {
-    QDate date;
-    QTime time;
-    if (!calendarOf(days, date, time))
-        return {};
-    // The regional pattern uses d, dd, M, MM, yy and yyyy; everything else is copied.
-    const QString& pattern = regionalSettings().shortDateFormat;
-    QString out;
+    QList<DatePiece> pieces;
     qsizetype i = 0;
     while (i < pattern.size()) {
         const QChar c = pattern[i];
         qsizetype run = 1;
         while (i + run < pattern.size() && pattern[i + run] == c)
             ++run;
-        if (c == QLatin1Char('d')) {
-            out += run >= 2 ? twoDigits(date.day()) : QString::number(date.day());
-            i += run >= 2 ? 2 : 1;
-        } else if (c == QLatin1Char('M')) {
-            out += run >= 2 ? twoDigits(date.month()) : QString::number(date.month());
-            i += run >= 2 ? 2 : 1;
-        } else if (c == QLatin1Char('y') && run >= 4) {
-            out += QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
-            i += 4;
+        if (c == QLatin1Char('d') || c == QLatin1Char('M')) {
+            const int width = run >= 2 ? 2 : 1;
+            pieces.append({c == QLatin1Char('d') ? DatePiece::Day : DatePiece::Month, width, {}});
+            i += width;
         } else if (c == QLatin1Char('y') && run >= 2) {
-            out += twoDigits(((date.year() % 100) + 100) % 100);
-            i += 2;
+            const int width = run >= 4 ? 4 : 2;
+            pieces.append({DatePiece::Year, width, {}});
+            i += width;
+        } else if (c.isSpace()) {
+            pieces.append({DatePiece::Space, 0, pattern.mid(i, run)});
+            i += run;
         } else {
-            out += c;
+            pieces.append({DatePiece::Literal, 0, QString(c)});
             ++i;
+        }
+    }
+    return pieces;
+}
+
+QString fieldText(int value, int width)
+{
+    return width == 2 ? twoDigits(value) : QString::number(value);
+}
+
+} // namespace
+
+QString shortDateText(double days)
+{
+    QDate date;
+    QTime time;
+    if (!calendarOf(days, date, time))
+        return {};
+    QString out;
+    for (const DatePiece& piece : shortDatePieces(regionalSettings().shortDateFormat)) {
+        switch (piece.kind) {
+        case DatePiece::Day: out += fieldText(date.day(), piece.width); break;
+        case DatePiece::Month: out += fieldText(date.month(), piece.width); break;
+        case DatePiece::Year:
+            out += piece.width == 4 ? QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'))
+                                    : twoDigits(((date.year() % 100) + 100) % 100);
+            break;
+        case DatePiece::Space:
+        case DatePiece::Literal: out += piece.text; break;
         }
     }
     return out;
@@ -299,34 +331,26 @@ std::optional<double> parseRegional(const QString& text)
 {
     // The regional short date turned into an expression; the order of day, month and year
     // comes from the pattern.
-    const QString& pattern = regionalSettings().shortDateFormat;
     QString expression = QStringLiteral("^");
     int dayGroup = 0;
     int monthGroup = 0;
     int yearGroup = 0;
     bool twoDigitYear = false;
     int group = 0;
-    qsizetype i = 0;
-    while (i < pattern.size()) {
-        const QChar c = pattern[i];
-        qsizetype run = 1;
-        while (i + run < pattern.size() && pattern[i + run] == c)
-            ++run;
-        if (c == QLatin1Char('d') || c == QLatin1Char('M')) {
+    for (const DatePiece& piece : shortDatePieces(regionalSettings().shortDateFormat)) {
+        switch (piece.kind) {
+        case DatePiece::Day:
+        case DatePiece::Month:
             expression += QStringLiteral("(\\d{1,2})");
-            (c == QLatin1Char('d') ? dayGroup : monthGroup) = ++group;
-            i += run >= 2 ? 2 : 1;
-        } else if (c == QLatin1Char('y') && run >= 2) {
-            twoDigitYear = run < 4;
+            (piece.kind == DatePiece::Day ? dayGroup : monthGroup) = ++group;
+            break;
+        case DatePiece::Year:
+            twoDigitYear = piece.width == 2;
             expression += twoDigitYear ? QStringLiteral("(\\d{2})") : QStringLiteral("(\\d{4})");
             yearGroup = ++group;
-            i += twoDigitYear ? 2 : 4;
-        } else if (c.isSpace()) {
-            expression += QStringLiteral("\\s+");
-            i += run;
-        } else {
-            expression += QRegularExpression::escape(QString(c));
-            ++i;
+            break;
+        case DatePiece::Space: expression += QStringLiteral("\\s+"); break;
+        case DatePiece::Literal: expression += QRegularExpression::escape(piece.text); break;
         }
     }
     if (dayGroup == 0 || monthGroup == 0 || yearGroup == 0)
