@@ -90,8 +90,8 @@ void convertDiverRecord(store::TData_Form& data)
         return;
     convertRecord(divers, kDiverFields);
     divers.post();
-    const auto captions = unitCaptions(divers[QStringLiteral("Format")].asString());
-    viewState().setDiverUnitCaptions(captions->depth, captions->weight);
+    if (const auto captions = unitCaptions(divers[QStringLiteral("Format")].asString()))
+        viewState().setDiverUnitCaptions(captions->depth, captions->weight);
 }
 
 void showUnitCaptions(Page page, store::Table& table)
