@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace zaf {
 
@@ -19,6 +20,23 @@ enum class Page {
     Statistics = 10,
     MessageBoard = 11,
     ZafMain = 12,
+};
+
+/// The six unit captions of a page that shows a dive log entry.
+struct UnitCaptions {
+    QString depth;          ///< depth unit button; the visibility and altitude buttons copy it
+    QString temperature;    ///< temperature unit button
+    QString weight;         ///< weight unit button
+    QString startPressure;  ///< start pressure label
+    QString endPressure;    ///< end pressure label
+    QString usedPressure;   ///< used pressure label
+};
+
+/// The days, hours and minutes boxes of a page's surface interval, as typed or shown.
+struct SurfaceIntervalBoxes {
+    QString days = QStringLiteral("0");
+    QString hours = QStringLiteral("0");
+    QString minutes = QStringLiteral("0");
 };
 
 /// What the record rules ask of the main window and tell it: which page shows, the unit
@@ -42,6 +60,23 @@ public:
     virtual QString depthUnitCaption() const { return QStringLiteral("Feet"); }
     /// Caption of the diver page's depth unit button: "Feet" or "Meters".
     virtual QString diverDepthUnitCaption() const { return QStringLiteral("Feet"); }
+
+    // --- dive calculations
+    /// Sets the unit captions of the Dive Log or the Others' Logs page.
+    virtual void setUnitCaptions(Page page, const UnitCaptions& captions) { (void)page, (void)captions; }
+    /// Sets the depth and weight unit captions of the Divers page.
+    virtual void setDiverUnitCaptions(const QString& depth, const QString& weight) { (void)depth, (void)weight; }
+    /// The surface interval boxes of the Dive Log or the Others' Logs page as they read now.
+    virtual SurfaceIntervalBoxes surfaceIntervalBoxes(Page page) const { (void)page; return {}; }
+    /// Shows texts in the surface interval boxes of the Dive Log or the Others' Logs page.
+    virtual void setSurfaceIntervalBoxes(Page page, const SurfaceIntervalBoxes& boxes) { (void)page, (void)boxes; }
+    /// Brings the Gas Mixture sub-page of the Dive Log page to the front.
+    virtual void showGasMixturePage() {}
+    /// Shows all six buttons of the dive log's record navigator.
+    virtual void showAllNavigatorButtons() {}
+    /// Lets the diver pick a date and time, starting from `current` (a day count); nothing
+    /// when the picker was cancelled.
+    virtual std::optional<double> pickDateTime(double current) { (void)current; return std::nullopt; }
 };
 
 /// The view in force; a do-nothing one until the window or a test installs its own.

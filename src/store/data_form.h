@@ -67,6 +67,10 @@ public:
     /// then ends this one without its shutdown steps. Tests replace it.
     std::function<void()> restartHook;
 
+    /// The dive's gas consumption computation, which the dive calculations install; the dive
+    /// log's scroll rule runs it for an entry that has an end pressure but no SAC rate yet.
+    std::function<void()> gasComputationHook;
+
     /// The tables posted and saved by Commit_Changes and the shutdown, in that order.
     std::vector<Table*> savedTables();
 
