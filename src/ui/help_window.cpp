@@ -148,8 +148,11 @@ void HelpWindow::showCurrent()
     const bool any = !m_table.isEmpty();
     m_caption->setText(any ? m_table.field(QStringLiteral("Help_Caption")).asString() : QString());
     m_text->setPlainText(any ? m_table.field(QStringLiteral("Help_Text")).asString() : QString());
-    m_prior->setEnabled(any && !m_table.bof());
-    m_next->setEnabled(any && !m_table.eof());
+    // A look-up by number leaves the cursor's bof/eof flags clear even on the first or last
+    // topic, so the ends are told by position.
+    const int position = any ? m_table.recNo() : -1;
+    m_prior->setEnabled(any && position > 1);
+    m_next->setEnabled(any && position < m_table.recordCount());
 }
 
 void HelpWindow::step(bool forward)
