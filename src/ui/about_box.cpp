@@ -49,7 +49,7 @@ TAboutBox::TAboutBox(store::TData_Form* dataForm, DebugModeHooks hooks, QWidget*
     QLabel* version = makeLabel(QStringLiteral("Version: ") + versionText(), QStringLiteral("Version"), this);
     QLabel* built = makeLabel(QStringLiteral("Built: May 19 12:00"), QStringLiteral("Built"), this);
     QLabel* system = makeLabel(osDescription(), QStringLiteral("OSVersion"), this);
-    system->setMinimumWidth(260);
+    system->setWordWrap(false); // a kernel release breaks badly at its hyphens
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));

@@ -22,7 +22,7 @@ TZAF_Debug_Form::TZAF_Debug_Form(store::TData_Form& dataForm, QWidget* parent)
     setObjectName(QStringLiteral("ZAF_Debug_Form"));
     setWindowTitle(QStringLiteral("ZAF Debugger"));
     setHelpContext(this, help_topic::DebugMenu);
-    resize(640, 420);
+    resize(760, 420);
 
     m_model = new TableModel(m_data.ZAF_Debug_Table, this);
     m_grid = new QTableView(this);
@@ -84,6 +84,11 @@ void TZAF_Debug_Form::showEvent(QShowEvent* event)
 void TZAF_Debug_Form::refresh()
 {
     m_model->reload();
+    // Time, line number and procedure get room for their usual length; the message takes
+    // the rest of the width.
+    const int widths[] = {150, 60, 260};
+    for (int column = 0; column < 3 && column < m_model->columnCount(); ++column)
+        m_grid->setColumnWidth(column, widths[column]);
 }
 
 void TZAF_Debug_Form::purge()

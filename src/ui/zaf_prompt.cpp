@@ -62,7 +62,9 @@ TZAFPrompt::TZAFPrompt(QWidget* mainWindow)
     buttons->addWidget(help, column / 3, column % 3);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 14, 14, 12);
     layout->addWidget(m_question, 1);
+    layout->addSpacing(10);
     layout->addLayout(buttons);
 }
 
