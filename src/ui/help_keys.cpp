@@ -3,8 +3,10 @@
 #include "ui/help_topics.h"
 #include "ui/help_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QWidget>
 
 namespace zaf::gui {
@@ -17,8 +19,20 @@ void setHelpContext(QWidget* widget, int topic)
     widget->setProperty(kHelpContext, topic);
 }
 
+void setHelpContext(QAction* action, int topic)
+{
+    action->setProperty(kHelpContext, topic);
+}
+
 int helpContextOf(const QWidget* widget)
 {
+    if (const auto* menu = qobject_cast<const QMenu*>(widget)) {
+        if (const QAction* active = menu->activeAction()) {
+            const QVariant topic = active->property(kHelpContext);
+            if (topic.isValid())
+                return topic.toInt();
+        }
+    }
     for (const QWidget* w = widget; w; w = w->parentWidget()) {
         const QVariant topic = w->property(kHelpContext);
         if (topic.isValid())

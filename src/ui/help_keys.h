@@ -3,6 +3,7 @@
 #include <QObject>
 #include <functional>
 
+class QAction;
 class QWidget;
 
 namespace zaf::gui {
@@ -10,6 +11,9 @@ namespace zaf::gui {
 /// Gives a window or control its help topic, shown when F1 is pressed while it (or a
 /// control inside it without a topic of its own) has the focus.
 void setHelpContext(QWidget* widget, int topic);
+/// Gives a menu command its help topic, shown for F1 while the command is highlighted in
+/// its open menu (a command without one shows the menu's topic).
+void setHelpContext(QAction* action, int topic);
 /// The topic of a widget: its own, else the nearest parent's; help_topic::Fallback when
 /// neither it nor any parent carries one.
 int helpContextOf(const QWidget* widget);

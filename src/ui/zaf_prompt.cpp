@@ -86,6 +86,11 @@ int TZAFPrompt::MsgDlg(const QString& question)
     const QCursor previous = m_main ? m_main->cursor() : QCursor();
     if (m_main)
         m_main->setCursor(Qt::ArrowCursor);
+    // A long operation shows its hourglass as the application's override cursor, which
+    // would hide the arrow; an arrow on top of that stack is taken off again afterwards.
+    const bool overridden = QGuiApplication::overrideCursor() != nullptr;
+    if (overridden)
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
 
     // The cancel flag is set by an event handler (the Cancel button, shutdown), so waking on
     // events is enough; the tick only bounds how long a flag set elsewhere goes unnoticed.
@@ -95,6 +100,8 @@ int TZAFPrompt::MsgDlg(const QString& question)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     tick.stop();
 
+    if (overridden)
+        QGuiApplication::restoreOverrideCursor();
     if (m_main) {
         if (hadCursor)
             m_main->setCursor(previous);

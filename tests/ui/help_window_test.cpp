@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -136,7 +137,7 @@ TEST(HelpWindowPlacement, RightEdgeWhileTheMainWindowSitsLeft)
         EXPECT_EQ(HelpWindow::leftFor(c.mainLeft, c.mainWidth, c.screenWidth, 400), c.expected) << c.mainLeft;
 }
 
-TEST(HelpKey, F1ShowsTheTopicOfTheFocusedControlOrItsNearestParent)
+TEST(HelpKey, F1ShowsTheTopicOfTheControlOrMenuCommandOrItsNearestParent)
 {
     QWidget window;
     gui::setHelpContext(&window, 21);
@@ -145,18 +146,30 @@ TEST(HelpKey, F1ShowsTheTopicOfTheFocusedControlOrItsNearestParent)
     auto* own = new QLineEdit(panel);
     gui::setHelpContext(own, 105);
     QWidget loose;
+    auto* menu = new QMenu(&window);
+    gui::setHelpContext(menu, 20);
+    QAction* configure = menu->addAction(QStringLiteral("&Configure"));
+    gui::setHelpContext(configure, 21);
+    menu->addAction(QStringLiteral("E&xit"));
+    menu->popup(QPoint(0, 0));
 
     std::vector<int> shown;
     gui::HelpKeyFilter filter([&](int topic) { shown.push_back(topic); });
     qApp->installEventFilter(&filter);
-    for (QWidget* target : {static_cast<QWidget*>(plain), static_cast<QWidget*>(own), &loose}) {
+    const auto pressF1 = [](QWidget* target) {
         QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
         QApplication::sendEvent(target, &f1);
-    }
+    };
+    for (QWidget* target : {static_cast<QWidget*>(plain), static_cast<QWidget*>(own), &loose})
+        pressF1(target);
+    menu->setActiveAction(configure);
+    pressF1(menu);
+    menu->setActiveAction(menu->actions().at(1));
+    pressF1(menu);
     QKeyEvent other(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier);
     QApplication::sendEvent(own, &other);
     qApp->removeEventFilter(&filter);
-    EXPECT_EQ(shown, (std::vector<int>{21, 105, 0}));
+    EXPECT_EQ(shown, (std::vector<int>{21, 105, 0, 21, 20}));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "ui/help_topics.h"
 #include "ui/zaf_prompt.h"
 
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -90,15 +91,27 @@ TEST_F(PromptTest, CancelFlagEndsTheWaitWithNoAnswer)
     EXPECT_FALSE(prompt.isVisible());
 }
 
-TEST_F(PromptTest, ArrowWhileWaitingThenTheMainWindowsCursorAgain)
+TEST_F(PromptTest, ArrowWhileWaitingThenTheCursorsOfBefore)
 {
+    // The hourglass of a long operation, both as the window's cursor and as the
+    // application's override cursor.
     mainWindow.setCursor(Qt::WaitCursor);
-    Qt::CursorShape during = Qt::BlankCursor;
-    QTimer::singleShot(0, &prompt, [&] { during = mainWindow.cursor().shape(); });
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    Qt::CursorShape windowDuring = Qt::BlankCursor;
+    Qt::CursorShape overrideDuring = Qt::BlankCursor;
+    QTimer::singleShot(0, &prompt, [&] {
+        windowDuring = mainWindow.cursor().shape();
+        overrideDuring = QGuiApplication::overrideCursor()->shape();
+    });
     clickLater("Button5", 10);
     prompt.MsgDlg(QStringLiteral("question"));
-    EXPECT_EQ(during, Qt::ArrowCursor);
+    EXPECT_EQ(windowDuring, Qt::ArrowCursor);
+    EXPECT_EQ(overrideDuring, Qt::ArrowCursor);
     EXPECT_EQ(mainWindow.cursor().shape(), Qt::WaitCursor);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    QGuiApplication::restoreOverrideCursor();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 } // namespace
