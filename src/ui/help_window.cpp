@@ -86,6 +86,13 @@ HelpWindow::HelpWindow(store::Table& helpTable, QWidget* mainWindow)
     setGeometry(1, 1, 400, 500);
 }
 
+HelpWindow::~HelpWindow()
+{
+    // show_help and F1 must not reach a window that is gone.
+    if (g_helpWindow == this)
+        g_helpWindow = nullptr;
+}
+
 int HelpWindow::leftFor(int mainLeft, int mainWidth, int screenWidth, int ownWidth)
 {
     if (mainLeft < screenWidth - mainWidth - mainLeft)

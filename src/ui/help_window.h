@@ -19,6 +19,7 @@ class HelpWindow : public QWidget {
 public:
     /// `helpTable` is the data module's ZAFHelp table; `mainWindow` decides the placement.
     explicit HelpWindow(store::Table& helpTable, QWidget* mainWindow = nullptr);
+    ~HelpWindow() override;
 
     /// Shows a topic, or topic 0 (keeping the asked number in the hidden number label) when
     /// there is no such topic. Reports "ZAF Help file not found." and returns false when the
