@@ -2,6 +2,7 @@
 
 #include "store/data_source.h"
 #include "store/database.h"
+#include "store/drop_down_lists.h"
 #include "store/table.h"
 
 #include <QString>
@@ -66,6 +67,11 @@ public:
     /// Starts a new copy of the program on the same home after a corrupt table was deleted,
     /// then ends this one without its shutdown steps. Tests replace it.
     std::function<void()> restartHook;
+
+    /// The drop-down lists as read at the last opening of the store.
+    DropDownLists dropDownLists;
+    /// Fetches a picture file (its name as a record stores it) from the server.
+    std::function<void(const QString& fileName)> downloadPictureHook;
 
     /// The tables posted and saved by Commit_Changes and the shutdown, in that order.
     std::vector<Table*> savedTables();

@@ -49,8 +49,12 @@ void Table::startNewRecord()
         throw;
     }
     --m_disableCount;
-    if (m_state != State::Insert)
-        return; // the new record rule refused it
+    if (m_state != State::Insert) {
+        // The rule refused the record, or stored it and moved on to another: either way the
+        // display missed the move while it was held back, so tell it where the cursor is.
+        notifyDataChange(nullptr);
+        return;
+    }
     // Defaults set by the new record rule alone do not make the record worth keeping.
     m_modified = false;
     m_eof = m_bof = false;
