@@ -143,7 +143,7 @@ void dataChange(TData_Form& data, const TableRules& r)
     Table& table = *r.table;
     const QString procedure = kData + table.objectName() + QStringLiteral("_DataSourceDataChange");
     const TraceScope trace(procedure);
-    const bool own = table.isOpen() && isOwnRecord(table);
+    const bool own = !r.alwaysReadOnly && table.isOpen() && isOwnRecord(table);
     r.source->autoEdit = own;
     if (r.hasTakeOwnership)
         viewState().setControlShown(r.page, PageControl::TakeOwnership, !own);
@@ -198,13 +198,12 @@ void diveComputerDataChange(TData_Form&, Table&, bool own)
 
 void picturesDataChange(TData_Form&, Table&, bool)
 {
-    // Pictures change hands together with the record that shows them, never on their own.
+    // The pictures page offers no "Take Ownership" button, whoever owns the picture.
     viewState().setControlShown(Page::Pictures, PageControl::TakeOwnership, false);
 }
 
 void othersLogDataChange(TData_Form&, Table& others, bool)
 {
-    // The others' log holds copies of other divers' dives: never editable here.
     viewState().setControlShown(Page::OthersLogs, PageControl::CopyRecord, true);
     viewState().setControlShown(Page::OthersLogs, PageControl::Graph,
                                 hasText(others[QStringLiteral("DiveStamp")].asString()));
@@ -322,6 +321,7 @@ void installOthersLog(TData_Form& data)
     others.page = Page::OthersLogs;
     others.eventPrefix = kEvents;
     others.hasTakeOwnership = false;
+    others.alwaysReadOnly = true; // copies of other divers' dives
     others.fullNavigator = false;
     others.navigatorOnlyWhilePageShows = true;
     others.afterScroll = rules::othersLogAfterScroll;

@@ -249,7 +249,9 @@ void Table::deleteRecord()
 bool Table::appendRecord(const QVariantList& values)
 {
     append();
-    if (m_state != State::Insert)
+    // A new record rule may store the record at once and leave it in edit (a new trip is
+    // stored and then numbered): the values then go into that stored record.
+    if (!isEditing())
         return false;
     try {
         for (int i = 0; i < values.size() && i < fieldCount(); ++i) {
@@ -264,7 +266,7 @@ bool Table::appendRecord(const QVariantList& values)
         post();
     } catch (...) {
         // The caller sees the error; the half-made record must not stay pending.
-        if (m_state == State::Insert)
+        if (isEditing())
             cancel();
         throw;
     }

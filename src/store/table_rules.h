@@ -30,6 +30,7 @@ struct TableRules {
     bool onlyWhilePageShows = false; ///< the new record rule runs only while its page shows
     bool clearsCopyOnServer = false; ///< the new record rule marks the record unsent
     bool hasTakeOwnership = true;    ///< the page has a "Take Ownership" button
+    bool alwaysReadOnly = false;     ///< never edited from its page, whoever owns the record
     bool fullNavigator = true;       ///< the navigator offers Insert
     bool navigatorOnlyWhilePageShows = false;
 

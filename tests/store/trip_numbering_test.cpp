@@ -42,6 +42,16 @@ TEST_F(TripNumberingTest, TheFirstTripIsOneAndTheNextFollowsTheDiversOwnLast)
     EXPECT_EQ(trips().recordCount(), 3);
 }
 
+TEST_F(TripNumberingTest, AppendingWithValuesOnTheTripPageFillsTheNumberedTrip)
+{
+    ASSERT_TRUE(trips().appendRecord(
+        {QStringLiteral("Jo"), QStringLiteral("jo@example.org"), 5, QStringLiteral("Cozumel")}));
+    EXPECT_FALSE(trips().isEditing());
+    EXPECT_EQ(trips().recordCount(), 1) << "the stored trip 0 took the values, no second record";
+    EXPECT_EQ(tripNumber(), 5);
+    EXPECT_EQ(trips()[QStringLiteral("Location")].asString(), QStringLiteral("Cozumel"));
+}
+
 TEST_F(TripNumberingTest, ACancelledTripStaysAsTripZeroAndBlocksTheNextNewTrip)
 {
     trips().append();
