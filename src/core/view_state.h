@@ -39,6 +39,37 @@ struct SurfaceIntervalBoxes {
     QString minutes = QStringLiteral("0");
 };
 
+/// Buttons of a page's record navigator, combined as flags.
+enum NavigatorButton : unsigned {
+    NavFirst = 1u << 0,
+    NavPrior = 1u << 1,
+    NavNext = 1u << 2,
+    NavLast = 1u << 3,
+    NavInsert = 1u << 4,
+    NavDelete = 1u << 5,
+};
+
+/// Controls of the record pages that the record rules show or hide.
+enum class PageControl {
+    TakeOwnership, ///< "Take Ownership" (diver, site, resource, trip, equipment pages)
+    CopyRecord,    ///< "Copy Record" (others' page)
+    Graph,         ///< "Graph" (others' page)
+    DeleteDiver,   ///< "Delete" (diver page)
+    AddDiver,      ///< "Add" (diver page)
+    GetDives,      ///< "Get Dives" (diver page)
+    AddDives,      ///< "Add Dives" (trip page)
+    ClearDives,    ///< "Clear Dives" (trip page)
+    CreateDiveLog, ///< "Create Dive Log" (dive computer page)
+    Currency,      ///< the currency label, field and button (trip and equipment pages)
+};
+
+/// The button a page's picture area offers when no picture is shown.
+enum class PictureAction {
+    None,
+    DownloadPicture, ///< "Download Picture": the file is on the server, not here
+    AddPicture,      ///< "Add Picture": the diver may load one
+};
+
 /// What the record rules ask of the main window and tell it: which page shows, the unit
 /// captions, whether a bulk load runs, where the focus goes. The window implements it; tests
 /// use a fake. Rules never reach into widgets. Each area of rules adds what it needs, with a
@@ -77,6 +108,30 @@ public:
     /// Lets the diver pick a date and time, starting from `current` (a day count); nothing
     /// when the picker was cancelled.
     virtual std::optional<double> pickDateTime(double current) { (void)current; return std::nullopt; }
+
+    // --- record pages: what the rules of the divers, sites, resources, trips, equipment,
+    // dive computer, pictures and others' logs tables show and hide
+    /// Asks the window to show that page (the page change rule runs as for a click).
+    virtual void showPage(Page page) { (void)page; }
+    /// The buttons a page's record navigator offers (NavigatorButton flags).
+    virtual void setNavigatorButtons(Page page, unsigned buttons) { (void)page; (void)buttons; }
+    /// Shows or hides one of a record page's own controls.
+    virtual void setControlShown(Page page, PageControl control, bool shown) { (void)page; (void)control; (void)shown; }
+    /// A record of another owner is shown on a shaded panel; an own record on the normal face.
+    virtual void setPageShaded(Page page, bool shaded) { (void)page; (void)shaded; }
+    /// Shows the picture file in the page's picture area (an empty path clears it). Returns
+    /// whether the file could be loaded; when it could not, the area is left empty.
+    virtual bool showPicture(Page page, const QString& filePath) { (void)page; (void)filePath; return false; }
+    /// Which picture button the page's picture area offers.
+    virtual void setPictureAction(Page page, PictureAction action) { (void)page; (void)action; }
+    /// The unit system (0 imperial, 1 metric) the page's unit captions follow.
+    virtual void setUnitSystem(Page page, int format) { (void)page; (void)format; }
+    /// Refills the certification list of the diver page from the shown diver.
+    virtual void refreshCertifications() {}
+    /// Redraws the dive computer page's profile graph for the shown record.
+    virtual void redrawProfile() {}
+    /// Puts the others' page picture strip back to its first picture.
+    virtual void resetOthersPictureScroll() {}
 };
 
 /// The view in force; a do-nothing one until the window or a test installs its own.

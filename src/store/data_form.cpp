@@ -6,6 +6,8 @@
 #include "core/trace.h"
 #include "core/ui.h"
 #include "store/errors.h"
+#include "store/menu_items.h"
+#include "store/other_table_rules.h"
 #include "store/schema.h"
 #include "store/table_file.h"
 
@@ -42,6 +44,8 @@ TData_Form::TData_Form()
         b.table.setDefinition(b.def);
     DiveComputer_Table.setIndexName(QStringLiteral("DateTime_Index"));
     restartHook = [this] { defaultRestart(); };
+    installOtherTableRules(*this);
+    loadListsHook = [this] { read_menuitems(*this); };
     setTraceWriter([this](const QString& procedure, const QString& message) {
         write_debug_message(procedure, message);
     });

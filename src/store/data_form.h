@@ -2,6 +2,7 @@
 
 #include "store/data_source.h"
 #include "store/database.h"
+#include "store/drop_down_lists.h"
 #include "store/table.h"
 
 #include <QString>
@@ -70,6 +71,11 @@ public:
     /// The dive's gas consumption computation, which the dive calculations install; the dive
     /// log's scroll rule runs it for an entry that has an end pressure but no SAC rate yet.
     std::function<void()> gasComputationHook;
+
+    /// The drop-down lists as read at the last opening of the store.
+    DropDownLists dropDownLists;
+    /// Fetches a picture file (its name as a record stores it) from the server.
+    std::function<void(const QString& fileName)> downloadPictureHook;
 
     /// The tables posted and saved by Commit_Changes and the shutdown, in that order.
     std::vector<Table*> savedTables();

@@ -102,7 +102,8 @@ public:
     void deleteRecord();
     /// Append with values in field order, then post. A null value clears its field; fields
     /// past the end of the list keep what the new record rule gave them. Returns false when
-    /// the new record rule refused the record (the insert was cancelled).
+    /// the new record rule refused the record (the insert was cancelled). When the rule
+    /// stored the record itself and left it in edit, the values go into that record.
     bool appendRecord(const QVariantList& values);
     bool modified() const { return m_modified; }
 

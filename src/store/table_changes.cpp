@@ -49,8 +49,12 @@ void Table::startNewRecord()
         throw;
     }
     --m_disableCount;
-    if (m_state != State::Insert)
-        return; // the new record rule refused it
+    if (m_state != State::Insert) {
+        // The rule refused the record, or stored it and moved on to another: either way the
+        // display missed the move while it was held back, so tell it where the cursor is.
+        notifyDataChange(nullptr);
+        return;
+    }
     // Defaults set by the new record rule alone do not make the record worth keeping.
     m_modified = false;
     m_eof = m_bof = false;
@@ -245,7 +249,9 @@ void Table::deleteRecord()
 bool Table::appendRecord(const QVariantList& values)
 {
     append();
-    if (m_state != State::Insert)
+    // A new record rule may store the record at once and leave it in edit (a new trip is
+    // stored and then numbered): the values then go into that stored record.
+    if (!isEditing())
         return false;
     try {
         for (int i = 0; i < values.size() && i < fieldCount(); ++i) {
@@ -260,7 +266,7 @@ bool Table::appendRecord(const QVariantList& values)
         post();
     } catch (...) {
         // The caller sees the error; the half-made record must not stay pending.
-        if (m_state == State::Insert)
+        if (isEditing())
             cancel();
         throw;
     }

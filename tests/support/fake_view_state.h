@@ -2,8 +2,11 @@
 
 #include "core/view_state.h"
 
+#include <QFileInfo>
 #include <QList>
 #include <QMap>
+#include <QPair>
+#include <QSet>
 #include <QStringList>
 
 namespace zaf::test {
@@ -47,6 +50,26 @@ public:
         return pickerAnswer;
     }
 
+    void showPage(Page p) override { shownPages.append(p); }
+    void setNavigatorButtons(Page p, unsigned buttons) override { navigator[p] = buttons; }
+    void setControlShown(Page p, PageControl control, bool shown) override { controls[{p, control}] = shown; }
+    void setPageShaded(Page p, bool isShaded) override { shaded[p] = isShaded; }
+    /// A picture "loads" when its file exists and is not listed as unreadable.
+    bool showPicture(Page p, const QString& filePath) override
+    {
+        const bool loads = !filePath.isEmpty() && QFileInfo(filePath).isFile() && !unreadablePictures.contains(filePath);
+        pictures[p] = loads ? filePath : QString();
+        return loads;
+    }
+    void setPictureAction(Page p, PictureAction action) override { pictureActions[p] = action; }
+    void setUnitSystem(Page p, int format) override { unitSystems[p] = format; }
+    void refreshCertifications() override { ++certificationRefreshes; }
+    void redrawProfile() override { ++profileRedraws; }
+    void resetOthersPictureScroll() override { ++othersScrollResets; }
+
+    /// Whether the control was last shown (false when never mentioned).
+    bool controlShown(Page p, PageControl control) const { return controls.value({p, control}, false); }
+
     Page page = Page::DiveLog;
     bool pageControl = true;
     bool bulk = false;
@@ -61,6 +84,18 @@ public:
     int navigatorShownAll = 0;
     std::optional<double> pickerAnswer;  ///< what the picker yields; nothing means Cancel
     QList<double> pickerStartedAt;
+
+    QList<Page> shownPages;
+    QMap<Page, unsigned> navigator;
+    QMap<QPair<Page, PageControl>, bool> controls;
+    QMap<Page, bool> shaded;
+    QMap<Page, QString> pictures;         ///< the picture shown per page; empty when cleared
+    QSet<QString> unreadablePictures;     ///< files that exist but do not load
+    QMap<Page, PictureAction> pictureActions;
+    QMap<Page, int> unitSystems;
+    int certificationRefreshes = 0;
+    int profileRedraws = 0;
+    int othersScrollResets = 0;
 };
 
 } // namespace zaf::test
