@@ -1,6 +1,7 @@
 #include "login_fixture.h"
 
 #include "store/change_login.h"
+#include "store/errors.h"
 #include "store/login_steps.h"
 
 #include <QDir>
@@ -163,6 +164,23 @@ TEST_F(ChangeLoginTest, DiversRecordThatCannotMoveIsLeftAndTheRestGoesOn)
     EXPECT_EQ(column(data.Divers_Table, "OwnerName"), (QStringList{kAnn, kBob, kNew}));
     EXPECT_EQ(column(data.DiveLog_Table, "OwnerName").count(kNew), 2);
     EXPECT_FALSE(cancelRequested());
+}
+
+TEST_F(ChangeLoginTest, KeyViolationInAnotherTableEndsTheChangeForTheErrorReport)
+{
+    add(data.Equipment_Table, {{"Type", QStringLiteral("Fins")}, {"Make", QStringLiteral("M")}, {"OwnerName", kNew},
+                               {"OwnerEmail", kNewMail}});
+    ui.inputs = {kNew, kNewMail, QStringLiteral("pw")};
+    try {
+        store::changeLogin(data);
+        ADD_FAILURE() << "no error";
+    } catch (const store::DatabaseError& e) {
+        EXPECT_TRUE(e.message().startsWith(QStringLiteral("Key violation"))) << e.message().toStdString();
+    }
+    EXPECT_FALSE(data.Equipment_Table.isEditing());
+    EXPECT_TRUE(data.Equipment_Table.filterText().isEmpty());
+    EXPECT_FALSE(ui.busy);
+    EXPECT_TRUE(exists(QStringLiteral("pictures/An/Ann_ann@example.org/1.jpg")));
 }
 
 } // namespace
