@@ -74,10 +74,12 @@ QByteArray DiverTable::encode() const
 QStringList DiverTable::read()
 {
     QFile file(userFilePath());
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    return decode(bytes);
+    // No diver file at all is not the same as an empty one: the list then holds no entry.
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_slots.fill(DiverSlot{});
+        return {};
+    }
+    return decode(file.readAll());
 }
 
 bool DiverTable::write() const
@@ -103,6 +105,12 @@ int DiverTable::find(const QString& name) const
         if (!slot(k).isFree() && slot(k).name == name)
             return k;
     return 0;
+}
+
+bool isPathSafeName(const QString& text)
+{
+    return !text.contains(QLatin1Char('/')) && !text.contains(QLatin1Char('\\')) && text.trimmed() != QLatin1String("..")
+        && text.trimmed() != QLatin1String(".");
 }
 
 DiverTable& diverTable()

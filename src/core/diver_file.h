@@ -35,7 +35,7 @@ public:
     /// Every slot whose name sorts after a single blank, in slot order, without gaps.
     QByteArray encode() const;
 
-    /// Reads `<program directory>user.zaf` (a missing file reads as no bytes).
+    /// Reads `<program directory>user.zaf`; a missing file clears every slot and gives no names.
     QStringList read();
     /// Rewrites `<program directory>user.zaf`.
     bool write() const;
@@ -48,6 +48,10 @@ public:
 private:
     std::array<DiverSlot, SlotCount> m_slots;
 };
+
+/// True when a diver name or e-mail address can stand in a file or directory name: the
+/// diver's configuration file and picture directory are named after them.
+bool isPathSafeName(const QString& text);
 
 /// The diver table of this run.
 DiverTable& diverTable();
