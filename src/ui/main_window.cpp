@@ -4,13 +4,14 @@
 #include "core/cancel_flag.h"
 #include "core/config_file.h"
 #include "core/config_record.h"
+#include "core/ini_settings.h"
 #include "core/program_dir.h"
 #include "core/trace.h"
+#include "divecomputer/models.h"
 #include "store/data_form.h"
 #include "store/errors.h"
 #include "ui/application.h"
 #include "ui/error_handler.h"
-#include "ui/program_settings_bridge.h"
 #include "ui/shutdown_watchdog.h"
 #include "ui/sponsor_logo.h"
 
@@ -246,7 +247,7 @@ void TMain::FormCreate()
     m_debugMenu->menuAction()->setVisible(state.adminDebug);
     state.networkAvailable = false;
 
-    const QString screenSaver = readScreenSaverVersion();
+    const QString screenSaver = screenSaverVersion();
     m_screenSaverButton->setVisible(screenSaver != QLatin1String("na"));
 
     config().userName = QStringLiteral("config");
@@ -304,21 +305,33 @@ void TMain::loadLogos()
 void TMain::fillDiveComputerSelector()
 {
     m_diveComputer->clear();
-    const QStringList names = offeredModelNames();
+    const QStringList names = divecomputer::offeredModelNames();
     m_diveComputer->addItems(names);
-    const QString configured = modelName(config().diveComputerModel);
+    const QString configured = divecomputer::modelName(config().diveComputerModel);
     const int at = m_diveComputer->findText(configured);
     if (at >= 0)
         m_diveComputer->setCurrentIndex(at);
     m_diveComputer->addItem(QStringLiteral(" None"));
 }
 
+ScreenSize TMain::screenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->size() : QSize(1024, 768);
+    return ScreenSize{size.width(), size.height()};
+}
+
 bool TMain::read_cfg()
 {
-    const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(1024, 768);
-    const bool current = readConfig(config().userName, ScreenSize{screen.width(), screen.height()});
+    const bool current = readConfig(config().userName, screenSize());
+    applyConfiguration();
+    return current;
+}
+
+void TMain::applyConfiguration()
+{
     const ConfigRecord& record = config();
-    if (current && fontColourHook) {
+    if (record.formatVersion == QLatin1String("0.16") && fontColourHook) {
         const int c = record.backgroundFontColor; // 0x00BBGGRR
         fontColourHook(QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff));
     }
@@ -326,7 +339,6 @@ bool TMain::read_cfg()
     resize(record.width, record.height);
     if (screenLayoutHook)
         screenLayoutHook(record.screenLayout);
-    return current;
 }
 
 void TMain::write_cfg()
@@ -365,7 +377,7 @@ void TMain::FormClose()
 void TMain::Prepare_to_close()
 {
     write_debug_message(QStringLiteral("TMain.Prepare_to_close"), QStringLiteral("enter"));
-    writeProgramPathAndVersion();
+    writeApplicationSettings();
     m_qtUi.setStatus(kShuttingDown);
     if (!m_data || !m_data->Divers_Table.isOpen())
         terminate();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/config_file.h"
 #include "core/view_state.h"
 #include "ui/qt_ui.h"
 #include "ui/single_instance.h"
@@ -59,6 +60,10 @@ public:
     /// Loads the record for the configuration's user name and applies the window placement;
     /// true when it was a record of the current format.
     bool read_cfg();
+    /// Applies the record in force: window placement, caption colour, screen layout.
+    void applyConfiguration();
+    /// The size of the screen the window must stay on.
+    static ScreenSize screenSize();
     /// Stores the record with the current window placement.
     void write_cfg();
 
@@ -94,7 +99,6 @@ public:
     // --- what other windows provide; unset hooks leave their commands doing nothing
     std::function<void()> aboutHook;              ///< "&About ZAF"
     std::function<void()> debugViewerHook;        ///< the Debug menu's trace viewer
-    std::function<void(int topic)> helpHook;      ///< show a help topic
     std::function<void(int layout)> screenLayoutHook; ///< apply one of the twelve layouts
     std::function<void(const QColor&)> fontColourHook; ///< captions of the record pages
     /// Ends the message loop; by default the application exits.
