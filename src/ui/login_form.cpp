@@ -124,18 +124,18 @@ TLogin::TLogin(TMain* main, store::TData_Form* form)
     help->setObjectName(QStringLiteral("HelpButton"));
     help->setAutoDefault(false);
 
-    auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Diver"), m_divers);
-    form->addRow(QStringLiteral("Password"), m_passwordEdit);
-    form->addRow(QStringLiteral("E-Mail Address"), m_email);
-    form->addRow(QString(), m_internet);
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Diver"), m_divers);
+    fields->addRow(QStringLiteral("Password"), m_passwordEdit);
+    fields->addRow(QStringLiteral("E-Mail Address"), m_email);
+    fields->addRow(QString(), m_internet);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ok);
     buttons->addWidget(exitButton);
     buttons->addWidget(remove);
     buttons->addWidget(help);
     auto* column = new QVBoxLayout(this);
-    column->addLayout(form);
+    column->addLayout(fields);
     column->addLayout(buttons);
     m_divers->setMinimumWidth(260);
 
