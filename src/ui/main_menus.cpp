@@ -1,6 +1,7 @@
 // The main window's menu bar and toolbar. Commands that this window carries out are wired
 // here; every other command is present and disabled until the part of the program that
 // carries it out is there.
+#include "core/ui.h"
 #include "ui/contact.h"
 #include "ui/main_window.h"
 
@@ -174,7 +175,7 @@ void TMain::buildToolBar()
 void TMain::toolBarPage(Page page)
 {
     if (page == Page::MessageBoard && !networkFunctionsVisible()) {
-        m_qtUi.message(QStringLiteral("You must connect to the internet for this feature to function."), MessageKind::Information);
+        ui().message(QStringLiteral("You must connect to the internet for this feature to function."), MessageKind::Information);
         return;
     }
     // Without network functions the Search button finds in the local tables instead.

@@ -7,6 +7,7 @@
 #include "core/ini_settings.h"
 #include "core/program_dir.h"
 #include "core/trace.h"
+#include "core/ui.h"
 #include "divecomputer/models.h"
 #include "store/data_form.h"
 #include "store/errors.h"
@@ -234,7 +235,7 @@ void TMain::buildTimers()
         timers[i]->setObjectName(QStringLiteral("Timer%1").arg(i + 1));
     }
     m_timer6.setSingleShot(true);
-    connect(&m_timer6, &QTimer::timeout, this, [this] { m_qtUi.setStatus(kPressF1); });
+    connect(&m_timer6, &QTimer::timeout, this, [this] { ui().setStatus(kPressF1); });
     m_timer7.setInterval(5000);
     connect(&m_timer7, &QTimer::timeout, this, [this] { Timer7Timer(); });
 }
@@ -263,14 +264,13 @@ void TMain::FormCreate()
 bool TMain::FormShow()
 {
     if (appState().otherInstance) {
-        m_qtUi.message(QStringLiteral("ZAF is already running."), MessageKind::Warning);
+        ui().message(QStringLiteral("ZAF is already running."), MessageKind::Warning);
         terminate();
         return false;
     }
-    if (m_login)
-        m_login->show();
+    showLogin();
     m_pagePicker->setCurrentIndex(m_pages->currentIndex());
-    m_qtUi.setStatus(appState().debugMode ? QStringLiteral("Debugging Mode enabled.") : kPressF1);
+    ui().setStatus(appState().debugMode ? QStringLiteral("Debugging Mode enabled.") : kPressF1);
     loadLogos();
     fillDiveComputerSelector();
     return true;
@@ -378,7 +378,7 @@ void TMain::Prepare_to_close()
 {
     write_debug_message(QStringLiteral("TMain.Prepare_to_close"), QStringLiteral("enter"));
     writeApplicationSettings();
-    m_qtUi.setStatus(kShuttingDown);
+    ui().setStatus(kShuttingDown);
     if (!m_data || !m_data->Divers_Table.isOpen())
         terminate();
 
@@ -399,10 +399,10 @@ void TMain::Prepare_to_close()
             table->close();
         d.ZAF_Database.close();
     }
-    m_qtUi.setStatus(kShuttingDown);
+    ui().setStatus(kShuttingDown);
     m_timer7.start();
     // Closing the server and file transfer connections belongs to those connections.
-    m_qtUi.setStatus(kShuttingDown);
+    ui().setStatus(kShuttingDown);
 }
 
 void TMain::postPending(std::initializer_list<store::Table*> tables)
@@ -425,7 +425,7 @@ void TMain::Timer7Timer()
 {
     const ShutdownWatchdog::Step step = ShutdownWatchdog::tick();
     if (!step.status.isEmpty())
-        m_qtUi.setStatus(step.status);
+        ui().setStatus(step.status);
     if (step.action == ShutdownWatchdog::Action::Terminate)
         terminate();
     else if (step.action == ShutdownWatchdog::Action::Destroy && destroyHook)
@@ -443,21 +443,21 @@ void TMain::terminate()
 void TMain::CancelButtonClick()
 {
     setCancel(true);
-    m_qtUi.setStatus(QStringLiteral("Cancelling Transfer."));
-    m_qtUi.processEvents();
+    ui().setStatus(QStringLiteral("Cancelling Transfer."));
+    ui().processEvents();
 }
 
 void TMain::wait(int milliseconds)
 {
-    m_qtUi.setBusyCursor(true);
-    m_qtUi.processEvents();
+    ui().setBusyCursor(true);
+    ui().processEvents();
     m_timer6.setInterval(milliseconds);
     m_timer6.start();
     while (m_timer6.isActive() && !cancelRequested())
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
     // A cancelled pause leaves no timer behind to overwrite a later status text.
     m_timer6.stop();
-    m_qtUi.setBusyCursor(false);
+    ui().setBusyCursor(false);
 }
 
 // --- commands
@@ -474,8 +474,16 @@ void TMain::loginAsNewDiver()
     // The synchronization offered before a logout belongs to the server connection.
     if (m_data)
         m_data->Commit_Changes();
-    if (m_login)
+    showLogin();
+}
+
+void TMain::showLogin()
+{
+    if (m_login) {
         m_login->show();
+        m_login->raise();
+        m_login->activateWindow();
+    }
 }
 
 void TMain::showConfiguration()

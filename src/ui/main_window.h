@@ -76,6 +76,8 @@ public:
     void saveChanges();
     void loginAsNewDiver();
     void showConfiguration();
+    /// Shows the login window (its show steps disable this window until a diver logs in).
+    void showLogin();
     /// Shows or hides the server menu, the Web menu and the Search and Message Board pages.
     void setNetworkFunctionsVisible(bool visible);
     bool networkFunctionsVisible() const;
