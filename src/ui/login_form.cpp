@@ -334,7 +334,6 @@ void TLogin::closeEvent(QCloseEvent* event)
 
 void TLogin::reject()
 {
-    // Escape does not close the login window either.
 }
 
 void TLogin::FormClose()

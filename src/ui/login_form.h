@@ -54,13 +54,15 @@ public:
     void selectEntry(int index);
     void Timer1Timer();
 
+    /// Escape does not close the login window either.
+    void reject() override;
+
     /// The password typed at the last login, kept for the server account check.
     const QString& sessionPassword() const { return m_sessionPassword; }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     void FormClose();
