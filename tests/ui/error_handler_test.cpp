@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"OtherDuringShutdown", "Disk full", true, nullptr, false},
         ErrorCase{"ShortKeyText", "Key viol", false,
                   "Key viol\rPlease report this error and what caused the error to ZAF Support.", false}),
-    [](const ::testing::TestParamInfo<ErrorCase>& info) { return std::string(info.param.what); });
+    [](const ::testing::TestParamInfo<ErrorCase>& param) { return std::string(param.param.what); });
 
 using ErrorHandlerTest = UiFixture;
 

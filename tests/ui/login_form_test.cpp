@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LoginCase{"MissingPassword", "reef", "ann@example.org", "", nullptr, false},
                       LoginCase{"FiveCharacterEmail", "", "a@b.c", "", "Your email address is not valid.", false},
                       LoginCase{"SixCharacterEmail", "", "a@b.cd", "", nullptr, true}),
-    [](const ::testing::TestParamInfo<LoginCase>& info) { return std::string(info.param.what); });
+    [](const ::testing::TestParamInfo<LoginCase>& param) { return std::string(param.param.what); });
 
 TEST_F(LoginTest, PasswordFieldShowsStarsAndBackspaceRemovesTheLastCharacter)
 {
@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NewDiverCase{"TwentyOneCharacters", "Abcdefghij Klmnopqrst", nullptr,
                                    "Your Diver name must be less than 20 characters"},
                       NewDiverCase{"ThreeApostrophes", "O'Dea O'Neil O'Hara", "O`Dea O`Neil O'Hara", nullptr}),
-    [](const ::testing::TestParamInfo<NewDiverCase>& info) { return std::string(info.param.what); });
+    [](const ::testing::TestParamInfo<NewDiverCase>& param) { return std::string(param.param.what); });
 
 TEST_F(LoginTest, CancelledNewDiverWritesNothing)
 {
