@@ -75,6 +75,9 @@ TConfiguration_form::TConfiguration_form(TMain* main, store::TData_Form* form)
     m_email = new QLineEdit(this);
     m_email->setObjectName(QStringLiteral("EmailEdit"));
     m_email->setReadOnly(true);
+    // Shown, not edited: the focus starts on the first control the diver can change.
+    m_name->setFocusPolicy(Qt::NoFocus);
+    m_email->setFocusPolicy(Qt::NoFocus);
 
     auto* computerGroup = new QGroupBox(QStringLiteral("Dive Computer Setup"), this);
     m_port = new QComboBox(computerGroup);
@@ -144,10 +147,10 @@ TConfiguration_form::TConfiguration_form(TMain* main, store::TData_Form* form)
     switches->addWidget(m_autoSync, 2, 1);
     auto* buttons = new QGridLayout;
     buttons->addWidget(ok, 0, 0);
-    buttons->addWidget(test, 0, 1);
-    buttons->addWidget(colour, 0, 2);
-    buttons->addWidget(changeLogin, 1, 0);
-    buttons->addWidget(help, 1, 2);
+    buttons->addWidget(changeLogin, 0, 1);
+    buttons->addWidget(help, 0, 2);
+    buttons->addWidget(test, 1, 0);
+    buttons->addWidget(colour, 1, 1, 1, 2);
 
     auto* column = new QVBoxLayout(this);
     column->addLayout(identity);

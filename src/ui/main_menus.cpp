@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QToolBar>
 
 namespace zaf::gui {
@@ -68,6 +70,31 @@ const MenuEntry kMenus[] = {
     {"&Help|&About ZAF", "AboutItem", nullptr},
     {"Debug|ZAF Debugger", "DebugViewerItem", nullptr},
 };
+
+// Until the program ships its own pictures, each page button carries a badge with the
+// initials of its hint, so that all fifteen fit beside each other.
+QIcon badge(const QString& hint, const QColor& colour)
+{
+    QString letters;
+    for (const QString& word : hint.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        letters += word.at(0);
+    if (letters.size() == 1)
+        letters = hint.left(2);
+    QPixmap picture(24, 24);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(colour);
+    painter.setPen(colour.darker(140));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, 23, 23), 4, 4);
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(picture.rect(), Qt::AlignCenter, letters.left(2));
+    return QIcon(picture);
+}
 
 QMenu* childMenu(QWidget* parent, const QString& title)
 {
@@ -136,6 +163,8 @@ void TMain::buildToolBar()
     m_toolBar = addToolBar(QStringLiteral("Pages"));
     m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
     m_toolBar->setMovable(false);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar->setIconSize(QSize(24, 24));
     struct Button {
         const char* hint;
         int page; ///< -1: a command, not a page
@@ -159,7 +188,10 @@ void TMain::buildToolBar()
     };
     for (const Button& b : buttons) {
         const QString hint = QLatin1String(b.hint);
-        QAction* button = m_toolBar->addAction(hint);
+        const QColor colour = b.page == -1 ? QColor(0xa0, 0x30, 0x30)
+                              : b.page == -2 ? QColor(0x50, 0x50, 0x60)
+                                             : QColor(0x1f, 0x5f, 0x8f);
+        QAction* button = m_toolBar->addAction(badge(hint, colour), hint);
         button->setToolTip(hint);
         button->setObjectName(QString(hint).remove(QLatin1Char(' ')).remove(QLatin1Char('\'')) + QStringLiteral("Button"));
         const int page = b.page;

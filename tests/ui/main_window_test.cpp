@@ -4,6 +4,9 @@
 #include "ui/shutdown_watchdog.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QTabWidget>
@@ -152,6 +155,35 @@ TEST_F(MainWindowTest, PauseThatRunsOutSaysPressF1)
     main->wait(20);
     EXPECT_EQ(ui.statuses.last(), QStringLiteral("Press F1 for help"));
     EXPECT_FALSE(ui.busy);
+}
+
+TEST_F(MainWindowTest, FirstDisplayShowsLogosWithBothFilesAndFillsTheComputerSelector)
+{
+    auto writeText = [this](const char* name, const QByteArray& text) {
+        QFile file(home.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    writeText("logo1.zaf", "Our dive shop\nhttps://shop.example.org\n"); // lines 3 to 6 missing
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    ASSERT_TRUE(picture.save(home.filePath(QStringLiteral("logo1.jpg")), "JPG"));
+    writeText("logo2.zaf", "No picture beside me\n");
+    start();
+    appState().otherInstance = false;
+    config().diveComputerModel = 2;
+    main->show();
+
+    auto* logo1 = widget<QLabel>(main.get(), "Logo1");
+    EXPECT_TRUE(logo1->isVisibleTo(main.get()));
+    EXPECT_EQ(logo1->toolTip(), QStringLiteral("Our dive shop"));
+    EXPECT_FALSE(widget<QLabel>(main.get(), "Logo2")->isVisibleTo(main.get()));
+
+    auto* computers = widget<QComboBox>(main.get(), "ComboBox14");
+    EXPECT_EQ(computers->currentText(), QStringLiteral("Suunto Cobra"));
+    EXPECT_EQ(computers->itemText(computers->count() - 1), QStringLiteral(" None"));
+    EXPECT_EQ(computers->findText(QStringLiteral("Reserved")), -1);
+    EXPECT_EQ(ui.statuses.last(), QStringLiteral("Press F1 for help"));
 }
 
 } // namespace
