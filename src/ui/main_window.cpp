@@ -104,6 +104,7 @@ TMain::TMain(QWidget* parent)
     buildStatusLine();
     buildTimers();
     m_qtUi.setStatusSink([this](const QString& text) { m_status->setText(text); });
+    setViewState(this);
     FormCreate();
 }
 
@@ -282,7 +283,6 @@ void TMain::showEvent(QShowEvent* event)
     if (m_shown || event->spontaneous())
         return;
     m_shown = true;
-    setViewState(this);
     FormShow();
 }
 

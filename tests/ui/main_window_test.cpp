@@ -157,6 +157,24 @@ TEST_F(MainWindowTest, PauseThatRunsOutSaysPressF1)
     EXPECT_FALSE(ui.busy);
 }
 
+TEST_F(MainWindowTest, WithoutNetworkFunctionsSearchAndMessageBoardStayClosed)
+{
+    start();
+    main->setNetworkFunctionsVisible(false);
+    EXPECT_FALSE(widget<QMenu>(main.get(), "ServerMenu")->menuAction()->isVisible());
+    auto* picker = widget<QComboBox>(main.get(), "PagePicker");
+    picker->setCurrentIndex(int(Page::Search));
+    Q_EMIT picker->activated(int(Page::Search));
+    EXPECT_EQ(main->currentPage(), Page::ZafMain);
+    EXPECT_EQ(picker->currentIndex(), int(Page::ZafMain));
+    widget<QAction>(main.get(), "MessageBoardButton")->trigger();
+    EXPECT_EQ(ui.messages, QStringList{QStringLiteral("You must connect to the internet for this feature to function.")});
+    EXPECT_EQ(main->currentPage(), Page::ZafMain);
+    widget<QAction>(main.get(), "DiversButton")->trigger();
+    EXPECT_EQ(main->currentPage(), Page::Divers);
+    EXPECT_EQ(picker->currentText(), QStringLiteral("Divers"));
+}
+
 TEST_F(MainWindowTest, FirstDisplayShowsLogosWithBothFilesAndFillsTheComputerSelector)
 {
     auto writeText = [this](const char* name, const QByteArray& text) {
