@@ -27,13 +27,16 @@ void applyConfigDefaults(ConfigRecord& record, ScreenSize screen, bool including
 /// Moves and sizes the stored window placement back onto the screen.
 void keepOnScreen(ConfigRecord& record, ScreenSize screen);
 
-/// read_cfg's record side: reads "<program directory><user name>.zaf" into config() (or the
-/// defaults), repairs the placement and the message-board time, sets the always-true flag.
-/// True when the file held a record of the current format version ("0.16").
+/// read_cfg's record side: puts `userName` into config(), then reads
+/// "<program directory><user name>.zaf" over it (a missing file, or one that is not exactly
+/// one record, gives the defaults on top of what the record held), repairs the placement and
+/// the message-board time and sets the always-true flag. True when the file held a record of
+/// the current format version ("0.16"); false tells the login to show the configuration window.
 bool readConfig(const QString& userName, ScreenSize screen);
 /// write_cfg's record side (the caller first copies the window placement into config()):
 /// stamps the versions and writes "<user name>.zaf", then "config.zaf". Nothing is written
-/// for an empty user name; false when a file could not be written.
+/// (and true returned) for an empty or blank user name; false when a file could not be
+/// written or the name holds a path separator.
 bool writeConfig();
 
 } // namespace zaf

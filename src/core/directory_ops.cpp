@@ -26,6 +26,13 @@ QString withoutTrailingSlash(QString path)
     return path;
 }
 
+// The "user" flags Qt reports are what the current user may do (root may always write);
+// only the owner, group and other bits are the file's own.
+QFile::Permissions ownPermissions(const QFileInfo& info)
+{
+    return info.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+}
+
 bool isReadOnly(const QFileInfo& info)
 {
     return !(info.permissions() & QFile::WriteOwner);
@@ -92,7 +99,7 @@ bool mirrorFile(const QFileInfo& source, const QString& targetDir)
             setCancel(true);
         return false;
     }
-    QFile::setPermissions(target, source.permissions());
+    QFile::setPermissions(target, ownPermissions(source));
     return true;
 }
 
@@ -116,7 +123,7 @@ bool copy_directory(const QString& source, const QString& target)
             QFile::setPermissions(sub, QFile::permissions(sub) | kOwnerAll);
             complete = copy_directory(entry.filePath(), sub) && complete;
             // The source's permissions go on last, so a protected directory is still filled.
-            QFile::setPermissions(sub, entry.permissions() | kOwnerAll);
+            QFile::setPermissions(sub, ownPermissions(entry) | kOwnerAll);
         } else if (entry.isFile()) {
             complete = mirrorFile(entry, to) && complete;
         }
@@ -139,7 +146,7 @@ void Delete_directory(const QString& path)
             Delete_directory(entry.filePath());
         } else {
             if (!entry.isSymLink())
-                QFile::setPermissions(entry.filePath(), entry.permissions() | QFile::WriteOwner);
+                QFile::setPermissions(entry.filePath(), ownPermissions(entry) | QFile::WriteOwner);
             QFile::remove(entry.filePath());
         }
     }

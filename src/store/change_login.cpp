@@ -62,9 +62,29 @@ private:
     Table& m_table;
 };
 
+// The primary key values of the current record: how a record that would not post is
+// recognised on later steps.
+QVariantList keyOf(Table& table)
+{
+    QVariantList key;
+    for (const QString& name : table.layout().primaryKey)
+        key.append(table[name].value());
+    return key;
+}
+
+// Moves to the first record of the filtered table that is not among `skipped`; false when
+// there is none.
+bool firstNotSkipped(Table& table, const QList<QVariantList>& skipped)
+{
+    for (table.first(); !table.eof(); table.next())
+        if (skipped.isEmpty() || !skipped.contains(keyOf(table)))
+            return true;
+    return false;
+}
+
 // Gives every record of `from` in `table` to `to`. A re-owned record leaves the filter, so
-// each step takes the first record left. The walk ends when none is left, on the cancel
-// flag, or after two steps in a row that re-owned nothing (a record that will not post).
+// each step takes the first record left (passing over those that would not post). The walk
+// ends when none is left, on the cancel flag, or after two steps in a row without progress.
 void reownTable(Table& table, const Identity& from, const Identity& to, const std::function<void(Table&)>& more,
                 bool skipFailedPosts)
 {
@@ -74,10 +94,11 @@ void reownTable(Table& table, const Identity& from, const Identity& to, const st
     const QString ownerEmail = QStringLiteral("OwnerEmail");
     WalkGuard guard(table);
     table.setFilter(Filter::allOf({Filter::equals(ownerName, from.name), Filter::equals(ownerEmail, from.email)}));
+    QList<QVariantList> skipped;
     int beforePrevious = -1;
     int before = table.recordCount();
-    while (!cancelRequested() && before > 0) {
-        table.first();
+    while (!cancelRequested() && firstNotSkipped(table, skipped)) {
+        const QVariantList key = keyOf(table);
         if (table[ownerName].asString() == from.name && table[ownerEmail].asString() == from.email) {
             table.edit();
             table[ownerName].setAsString(to.name);
@@ -89,10 +110,13 @@ void reownTable(Table& table, const Identity& from, const Identity& to, const st
                     table.post();
                 } catch (const DatabaseError&) {
                     table.cancel();
+                    skipped.append(key);
                 }
             } else {
                 table.post();
             }
+        } else {
+            skipped.append(key);
         }
         const int after = table.recordCount();
         if (after == beforePrevious)
