@@ -246,7 +246,7 @@ void TMain::buildTimers()
 void TMain::FormCreate()
 {
     AppState& state = appState();
-    m_debugMenu->menuAction()->setVisible(state.adminDebug);
+    setDebugMenuVisible(state.adminDebug);
     state.networkAvailable = false;
 
     const QString screenSaver = screenSaverVersion();
@@ -453,8 +453,10 @@ void TMain::wait(int milliseconds)
     ui().processEvents();
     m_timer6.setInterval(milliseconds);
     m_timer6.start();
+    // Sleeps until something happens: the timer's own tick is such an event, and so is the
+    // click on Cancel that sets the flag.
     while (m_timer6.isActive() && !cancelRequested())
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     // A cancelled pause leaves no timer behind to overwrite a later status text.
     m_timer6.stop();
     ui().setBusyCursor(false);
@@ -501,6 +503,11 @@ void TMain::setNetworkFunctionsVisible(bool visible)
     m_webMenu->menuAction()->setVisible(visible);
     m_pages->setTabVisible(int(Page::Search), visible);
     m_pages->setTabVisible(int(Page::MessageBoard), visible);
+}
+
+void TMain::setDebugMenuVisible(bool visible)
+{
+    m_debugMenu->menuAction()->setVisible(visible);
 }
 
 bool TMain::networkFunctionsVisible() const

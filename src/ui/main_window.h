@@ -81,6 +81,8 @@ public:
     /// Shows or hides the server menu, the Web menu and the Search and Message Board pages.
     void setNetworkFunctionsVisible(bool visible);
     bool networkFunctionsVisible() const;
+    /// Shows or hides the "Debug" menu (the About box's debug password shows it).
+    void setDebugMenuVisible(bool visible);
     /// Shows a page and puts its caption into the picker.
     void showPage(Page page);
 
