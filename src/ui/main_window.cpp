@@ -524,6 +524,12 @@ void TMain::showPage(Page page)
     m_pagePicker->setCurrentIndex(index);
 }
 
+void TMain::setTransferControlsVisible(bool visible)
+{
+    m_progress->setVisible(visible);
+    m_cancel->setVisible(visible);
+}
+
 QString TMain::statusText() const
 {
     return m_status->text();

@@ -97,6 +97,10 @@ public:
 
     /// The Ui of this window (message boxes parented here, the status line).
     QtUi& windowUi() { return m_qtUi; }
+    /// Shows the progress bar and the Cancel button for a transfer, or hides them again.
+    void setTransferControlsVisible(bool visible);
+    /// The status line's progress bar (for transfers).
+    QProgressBar* progressBar() const { return m_progress; }
     /// The text of the status line's panel.
     QString statusText() const;
 
