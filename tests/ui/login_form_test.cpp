@@ -1,5 +1,6 @@
 #include "ui_fixture.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -159,6 +160,24 @@ TEST_F(LoginTest, DeletingTheOnlyDiverEmptiesTheFile)
     ASSERT_EQ(divers->count(), 2);
     EXPECT_TRUE(divers->itemText(1).trimmed().isEmpty());
     EXPECT_TRUE(ui.questions.isEmpty()) << "deleting asks nothing";
+}
+
+TEST_F(LoginTest, LoginAsNewDiverSavesAndShowsTheLoginAgain)
+{
+    writeDivers({{QStringLiteral("Ann Diver"), QString(), QStringLiteral("ann@example.org")}});
+    showLogin();
+    main->show();
+    click(login.get(), "Button1");
+    ASSERT_FALSE(login->isVisible());
+    main->showPage(Page::Equipment);
+    ui.messages.clear();
+
+    widget<QAction>(main.get(), "LoginAsNewDiverItem")->trigger();
+    EXPECT_TRUE(login->isVisible());
+    EXPECT_FALSE(main->isEnabled());
+    EXPECT_EQ(main->currentPage(), Page::ZafMain);
+    EXPECT_EQ(config().userName, QStringLiteral("Ann Diver")) << "the diver stays in force until the next login";
+    EXPECT_TRUE(data->Divers_Table.isOpen()) << "the store was reopened";
 }
 
 TEST_F(LoginTest, TitleBarCloseIsRefused)
