@@ -139,6 +139,33 @@ TEST_F(ConfigurationTest, OkMakesTheDiversRecordInTheChosenUnits)
     EXPECT_FALSE(homeFileExists(QStringLiteral("Ann Diver.zaf"))) << "OK does not store the record";
 }
 
+TEST_F(ConfigurationTest, ChangeLoginClosesTheWindowAndAsksForTheLoginOnlyWhenAccepted)
+{
+    writeDivers({{QStringLiteral("Ann Diver"), QStringLiteral("old"), QStringLiteral("ann@example.org")}});
+    diverTable().read();
+    open([](ConfigRecord& r) {
+        r.userName = QStringLiteral("Ann Diver");
+        r.userEmail = QStringLiteral("ann@example.org");
+    });
+    main->setLoginWindow(login.get());
+
+    ui.inputs = {QString(), QStringLiteral("ann@example.org"), QStringLiteral("new")};
+    click(form.get(), "ChangeLoginButton");
+    EXPECT_TRUE(ui.messages.contains(
+        QStringLiteral("You have entered invalid data.  Your login has not been changed.")));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(login->isVisible());
+
+    ui.inputs = {QStringLiteral("Ann Diver"), QStringLiteral("ann@example.org"), QStringLiteral("new")};
+    click(form.get(), "ChangeLoginButton");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(login->isVisible()) << "the diver logs in again";
+    EXPECT_EQ(main->currentPage(), Page::ZafMain);
+    DiverTable stored;
+    stored.read();
+    EXPECT_EQ(stored.slot(1).password, QStringLiteral("new"));
+}
+
 TEST_F(ConfigurationTest, ColourChoiceIsStoredAndApplied)
 {
     QColor applied;
