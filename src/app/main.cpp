@@ -2,17 +2,22 @@
 #include "core/command_line.h"
 #include "core/program_dir.h"
 #include "core/regional_settings.h"
+#include "core/ui.h"
 #include "core/version.h"
 #include "store/data_form.h"
-#include "store/errors.h"
+#include "ui/application.h"
+#include "ui/configuration_form.h"
+#include "ui/login_form.h"
+#include "ui/main_window.h"
 
-#include <QCoreApplication>
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    zaf::gui::ZafApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ZAF"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("ZAF"));
     const zaf::CommandLine line = zaf::CommandLine::parse(app.arguments().mid(1));
     if (!line.error.isEmpty()) {
         std::fprintf(stderr, "zaf: %s\n\n%s", qPrintable(line.error), qPrintable(zaf::CommandLine::usage()));
@@ -31,19 +36,43 @@ int main(int argc, char* argv[])
     zaf::setProgramDirectory(line.home.isEmpty() ? zaf::defaultProgramDirectory() : line.home);
     zaf::appState().debugMode = line.debug;
     zaf::appState().adminDebug = line.adminDebug;
+    // The last diver window alive ends the program only through the shutdown steps.
+    QApplication::setQuitOnLastWindowClosed(false);
 
-    // Until the main window exists, a start opens the store in the program directory
-    // (creating what is missing) and closes it again.
-    try {
-        zaf::store::TData_Form data;
-        data.DataCreate();
-        if (zaf::appState().otherInstance)
-            return 0;
-        std::printf("ZAF %s: logbook ready in %s\n", qPrintable(zaf::versionText()),
-                    qPrintable(zaf::programDirectory()));
-    } catch (const zaf::store::DatabaseError& e) {
-        std::fprintf(stderr, "zaf: %s\n", qPrintable(e.message()));
-        return 1;
+    // The windows are made in the order the program has always made them: the main window
+    // first (it finds a running copy), then the data module, then the login window, which
+    // shows itself before the main window does.
+    zaf::gui::TMain main;
+    zaf::setUi(&main.windowUi());
+    zaf::gui::ErrorHandler& handler = app.errorHandler();
+    handler.watchdogRunning = [&main] { return main.watchdogRunning(); };
+    main.setErrorHandler(&handler);
+
+    if (zaf::appState().otherInstance) {
+        // A copy that is refused opens no table and shows no login: it only says why.
+        std::fprintf(stderr, "zaf: ZAF is already running.\n");
+        main.show();
+        return 0;
     }
-    return 0;
+
+    zaf::store::TData_Form data;
+    main.setDataForm(&data);
+    handler.setDataForm(&data);
+    try {
+        data.DataCreate();
+    } catch (...) {
+        zaf::gui::handleCurrentException(handler);
+    }
+    if (zaf::appState().otherInstance) // the store started a fresh copy in this one's place
+        return 0;
+
+    zaf::gui::TLogin login(&main, &data);
+    zaf::gui::TConfiguration_form configuration(&main, &data);
+    main.setLoginWindow(&login);
+    main.setConfigurationWindow(&configuration);
+    login.show();
+    main.show();
+    const int code = QApplication::exec();
+    zaf::setUi(nullptr);
+    return code;
 }

@@ -1,0 +1,224 @@
+// The main window's menu bar and toolbar. Commands that this window carries out are wired
+// here; every other command is present and disabled until the part of the program that
+// carries it out is there.
+#include "core/ui.h"
+#include "ui/contact.h"
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QToolBar>
+
+namespace zaf::gui {
+namespace {
+
+struct MenuEntry {
+    const char* path;       ///< menu captions from the bar down, separated by '|'
+    const char* objectName; ///< of the action
+    const char* shortcut;
+};
+
+// In the order they appear; a path segment that is not the last names a (sub)menu.
+const MenuEntry kMenus[] = {
+    {"&File|&Configure", "ConfigureItem", nullptr},
+    {"&File|&Login as new Diver", "LoginAsNewDiverItem", nullptr},
+    {"&File|&Import|&AquaLand Graph 1.0 Logs", "ImportAquaLand1Item", nullptr},
+    {"&File|&Import|AquaLand Graph 2.0 Logs", "ImportAquaLand2Item", nullptr},
+    {"&File|&Import|Dive Master 2.0 Logs", "ImportDiveMasterItem", nullptr},
+    {"&File|&Import|From CSV File|Divers", "ImportCsvDiversItem", nullptr},
+    {"&File|&Import|From CSV File|Dive Logs", "ImportCsvDiveLogsItem", nullptr},
+    {"&File|&Import|From CSV File|Dive Sites", "ImportCsvDiveSitesItem", nullptr},
+    {"&File|&Import|From CSV File|Dive Resources", "ImportCsvDiveResourcesItem", nullptr},
+    {"&File|&Import|From CSV File|Travel", "ImportCsvTravelItem", nullptr},
+    {"&File|&Import|From CSV File|Equipment", "ImportCsvEquipmentItem", nullptr},
+    {"&File|Export", "ExportItem", nullptr},
+    {"&File|&Save Changes", "SaveChangesItem", nullptr},
+    {"&File|&Backup Data", "BackupDataItem", nullptr},
+    {"&File|&Restore Data", "RestoreDataItem", nullptr},
+    {"&File|&Print|&Dive Logs", "PrintDiveLogsItem", nullptr},
+    {"&File|&Print|Dive Logs Landscape", "PrintDiveLogsLandscapeItem", nullptr},
+    {"&File|&Print|&Blank Log Page", "PrintBlankLogPageItem", nullptr},
+    {"&File|&Print|&Equipment List", "PrintEquipmentListItem", nullptr},
+    {"&File|Print ZAF Page", "PrintZafPageItem", nullptr},
+    {"&File|E&xit", "ExitItem", nullptr},
+    {"Edit|&Copy", "CopyItem", nullptr},
+    {"Edit|C&ut", "CutItem", nullptr},
+    {"Edit|&Paste", "PasteItem", nullptr},
+    {"Edit|&Find", "FindItem", "F2"},
+    {"Edit|Find &Next", "FindNextItem", "F3"},
+    {"Tools|&Breathing Time Calculator", "BreathingCalculatorItem", nullptr},
+    {"Tools|&Conversion Calculator", "ConversionCalculatorItem", nullptr},
+    {"Tools|&Nitrox Calculator", "NitroxCalculatorItem", nullptr},
+    {"Tools|&Drop Down List Editor", "DropDownListEditorItem", nullptr},
+    {"Tools|&Sort All Dives", "SortAllDivesItem", nullptr},
+    {"&ZAF Server|&Check for Updates", "CheckForUpdatesItem", nullptr},
+    {"&ZAF Server|&Quick Synchronization with Server ", "QuickSynchronizationItem", nullptr},
+    {"&ZAF Server|&Full Synchronization with Server", "FullSynchronizationItem", nullptr},
+    {"&ZAF Server|&Send Feedback", "SendFeedbackItem", nullptr},
+    {"&ZAF Server|&Read ZAF news", "ReadNewsItem", nullptr},
+    {"&ZAF Server|Read ZAF Alerts", "ReadAlertsItem", nullptr},
+    {"Web|Create a web site from logs", "CreateWebSiteItem", nullptr},
+    {"Web|Publish web site to ZAF server", "PublishWebSiteItem", nullptr},
+    {"Web|View your local web site", "ViewLocalWebSiteItem", nullptr},
+    {"Web|View your ZAF web site", "ViewZafWebSiteItem", nullptr},
+    {"&Help|&Online ZAF Manual", "OnlineManualItem", nullptr},
+    {"&Help|&Release Notes", "ReleaseNotesItem", nullptr},
+    {"&Help|&E-mail ", "EmailSupportItem", nullptr},
+    {"&Help|&Quorvane Web Site", "VendorWebSiteItem", nullptr},
+    {"&Help|&About ZAF", "AboutItem", nullptr},
+    {"Debug|ZAF Debugger", "DebugViewerItem", nullptr},
+};
+
+// Until the program ships its own pictures, each page button carries a badge with the
+// initials of its hint, so that all fifteen fit beside each other.
+QIcon badge(const QString& hint, const QColor& colour)
+{
+    QString letters;
+    for (const QString& word : hint.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        letters += word.at(0);
+    if (letters.size() == 1)
+        letters = hint.left(2);
+    QPixmap picture(24, 24);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(colour);
+    painter.setPen(colour.darker(140));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, 23, 23), 4, 4);
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(picture.rect(), Qt::AlignCenter, letters.left(2));
+    return QIcon(picture);
+}
+
+QMenu* childMenu(QWidget* parent, const QString& title)
+{
+    for (QAction* a : parent->actions()) {
+        if (a->menu() && a->menu()->title() == title)
+            return a->menu();
+    }
+    return nullptr;
+}
+
+QMenu* menuAt(QMenuBar* bar, const QStringList& titles)
+{
+    QMenu* menu = childMenu(bar, titles.first());
+    if (!menu)
+        menu = bar->addMenu(titles.first());
+    for (qsizetype i = 1; i < titles.size(); ++i) {
+        QMenu* sub = childMenu(menu, titles[i]);
+        if (!sub)
+            sub = menu->addMenu(titles[i]);
+        menu = sub;
+    }
+    return menu;
+}
+
+} // namespace
+
+void TMain::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    for (const MenuEntry& entry : kMenus) {
+        QStringList parts = QString::fromLatin1(entry.path).split(QLatin1Char('|'));
+        QString caption = parts.takeLast();
+        if (QLatin1String(entry.objectName) == QLatin1String("EmailSupportItem"))
+            caption += supportMailAddress();
+        QMenu* menu = menuAt(bar, parts);
+        QAction* item = menu->addAction(caption);
+        item->setObjectName(QLatin1String(entry.objectName));
+        if (entry.shortcut)
+            item->setShortcut(QKeySequence(QLatin1String(entry.shortcut)));
+        item->setEnabled(false);
+    }
+    m_serverMenu = childMenu(bar, QStringLiteral("&ZAF Server"));
+    m_webMenu = childMenu(bar, QStringLiteral("Web"));
+    m_debugMenu = childMenu(bar, QStringLiteral("Debug"));
+    m_serverMenu->setObjectName(QStringLiteral("ServerMenu"));
+    m_webMenu->setObjectName(QStringLiteral("WebMenu"));
+    m_debugMenu->setObjectName(QStringLiteral("DebugMenu"));
+
+    const std::pair<const char*, std::function<void()>> wired[] = {
+        {"ConfigureItem", [this] { showConfiguration(); }},
+        {"LoginAsNewDiverItem", [this] { loginAsNewDiver(); }},
+        {"SaveChangesItem", [this] { saveChanges(); }},
+        {"ExitItem", [this] { close(); }},
+        {"AboutItem", [this] { if (aboutHook) aboutHook(); }},
+        {"DebugViewerItem", [this] { if (debugViewerHook) debugViewerHook(); }},
+    };
+    for (const auto& [name, run] : wired) {
+        QAction* item = action(QLatin1String(name));
+        item->setEnabled(true);
+        connect(item, &QAction::triggered, this, run);
+    }
+}
+
+void TMain::buildToolBar()
+{
+    m_toolBar = addToolBar(QStringLiteral("Pages"));
+    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar->setIconSize(QSize(24, 24));
+    struct Button {
+        const char* hint;
+        int page; ///< -1: a command, not a page
+    };
+    const Button buttons[] = {
+        {"Dive Log", int(Page::DiveLog)},
+        {"Divers", int(Page::Divers)},
+        {"Dive Site", int(Page::DiveSites)},
+        {"Dive Resources", int(Page::DiveResources)},
+        {"Trip Reports", int(Page::TripReport)},
+        {"Equipment", int(Page::Equipment)},
+        {"Dive Computer", int(Page::DiveComputer)},
+        {"Pictures", int(Page::Pictures)},
+        {"Search", int(Page::Search)},
+        {"ZAF Main", int(Page::ZafMain)},
+        {"Others' Logs", int(Page::OthersLogs)},
+        {"Statistics", int(Page::Statistics)},
+        {"Message Board", int(Page::MessageBoard)},
+        {"Exit ZAF", -1},
+        {"Configure ZAF", -2},
+    };
+    for (const Button& b : buttons) {
+        const QString hint = QLatin1String(b.hint);
+        const QColor colour = b.page == -1 ? QColor(0xa0, 0x30, 0x30)
+                              : b.page == -2 ? QColor(0x50, 0x50, 0x60)
+                                             : QColor(0x1f, 0x5f, 0x8f);
+        QAction* button = m_toolBar->addAction(badge(hint, colour), hint);
+        button->setToolTip(hint);
+        button->setObjectName(QString(hint).remove(QLatin1Char(' ')).remove(QLatin1Char('\'')) + QStringLiteral("Button"));
+        const int page = b.page;
+        if (page == -1)
+            connect(button, &QAction::triggered, this, [this] { close(); });
+        else if (page == -2)
+            connect(button, &QAction::triggered, this, [this] { showConfiguration(); });
+        else
+            connect(button, &QAction::triggered, this, [this, page] { toolBarPage(Page(page)); });
+    }
+}
+
+void TMain::toolBarPage(Page page)
+{
+    if (page == Page::MessageBoard && !networkFunctionsVisible()) {
+        ui().message(QStringLiteral("You must connect to the internet for this feature to function."), MessageKind::Information);
+        return;
+    }
+    // Without network functions the Search button finds in the local tables instead.
+    if (page == Page::Search && !networkFunctionsVisible())
+        return;
+    showPage(page);
+}
+
+QAction* TMain::action(const QString& objectName) const
+{
+    return findChild<QAction*>(objectName);
+}
+
+} // namespace zaf::gui
