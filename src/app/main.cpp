@@ -4,11 +4,14 @@
 #include "core/regional_settings.h"
 #include "core/ui.h"
 #include "core/version.h"
+#include "calc/calc_hooks.h"
 #include "store/data_form.h"
+#include "store/shipped_help.h"
 #include "ui/application.h"
 #include "ui/configuration_form.h"
 #include "ui/login_form.h"
 #include "ui/main_window.h"
+#include "ui/program_windows.h"
 
 #include <cstdio>
 #include <memory>
@@ -55,7 +58,9 @@ int main(int argc, char* argv[])
         return 0;
     }
 
+    zaf::store::installShippedHelp();
     zaf::store::TData_Form data;
+    zaf::calc::installCalcHooks(data);
     main.setDataForm(&data);
     handler.setDataForm(&data);
     try {
@@ -66,6 +71,7 @@ int main(int argc, char* argv[])
     if (zaf::appState().otherInstance) // the store started a fresh copy in this one's place
         return 0;
 
+    zaf::gui::ProgramWindows windows(main, data);
     zaf::gui::TLogin login(&main, &data);
     zaf::gui::TConfiguration_form configuration(&main, &data);
     main.setLoginWindow(&login);

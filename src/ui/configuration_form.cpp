@@ -9,6 +9,8 @@
 #include "store/login_steps.h"
 #include "store/schema.h"
 #include "store/table.h"
+#include "ui/help_keys.h"
+#include "ui/help_topics.h"
 #include "ui/main_window.h"
 
 #include <QCheckBox>
@@ -22,7 +24,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QShowEvent>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -190,7 +191,7 @@ TConfiguration_form::TConfiguration_form(TMain* main, store::TData_Form* form)
     connect(changeLogin, &QPushButton::clicked, this, [this] { ChangeLoginClick(); });
     connect(colour, &QPushButton::clicked, this, [this] { FontColorClick(); });
     connect(help, &QPushButton::clicked, this, [] { showHelpTopic(21); });
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [] { showHelpTopic(21); });
+    setHelpContext(this, help_topic::Configuration);
 }
 
 void TConfiguration_form::showEvent(QShowEvent* event)

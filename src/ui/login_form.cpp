@@ -9,6 +9,8 @@
 #include "core/ui.h"
 #include "store/data_form.h"
 #include "store/login_steps.h"
+#include "ui/help_keys.h"
+#include "ui/help_topics.h"
 #include "ui/main_window.h"
 
 #include <QCheckBox>
@@ -19,7 +21,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace zaf::gui {
@@ -148,7 +149,7 @@ TLogin::TLogin(TMain* main, store::TData_Form* form)
     connect(exitButton, &QPushButton::clicked, this, [this] { ExitClick(); });
     connect(remove, &QPushButton::clicked, this, [this] { DeleteDiverClick(); });
     connect(help, &QPushButton::clicked, this, [] { showHelpTopic(10); });
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [] { showHelpTopic(10); });
+    setHelpContext(this, help_topic::Login);
     connect(m_internet, &QCheckBox::clicked, this, [](bool checked) { config().enableInternet = checked; });
     connect(&m_timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 }

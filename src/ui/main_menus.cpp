@@ -3,6 +3,8 @@
 // carries it out is there.
 #include "core/ui.h"
 #include "ui/contact.h"
+#include "ui/help_keys.h"
+#include "ui/help_topics.h"
 #include "ui/main_window.h"
 
 #include <QAction>
@@ -71,6 +73,47 @@ const MenuEntry kMenus[] = {
     {"Debug|ZAF Debugger", "DebugViewerItem", nullptr},
 };
 
+// Help topics of the menu commands: the first entry whose path begins the command's path.
+const std::pair<const char*, int> kMenuHelp[] = {
+    {"&File|&Configure", help_topic::Configuration},
+    {"&File|&Login as new Diver", help_topic::LoginAsNewDiver},
+    {"&File|&Import", help_topic::ImportMenu},
+    {"&File|Export", help_topic::ExportMenu},
+    {"&File|&Save Changes", help_topic::SaveBackupRestore},
+    {"&File|&Backup Data", help_topic::SaveBackupRestore},
+    {"&File|&Restore Data", help_topic::SaveBackupRestore},
+    {"&File|&Print", help_topic::PrintMenu},
+    {"&File|Print ZAF Page", help_topic::PrintMenu},
+    {"&File", help_topic::FileMenu},
+    {"Edit|&Find", help_topic::FindCommands},
+    {"Edit|Find &Next", help_topic::FindCommands},
+    {"Edit", help_topic::EditMenu},
+    {"Tools|&Breathing Time Calculator", help_topic::Calculators},
+    {"Tools|&Conversion Calculator", help_topic::Calculators},
+    {"Tools|&Nitrox Calculator", help_topic::Calculators},
+    {"Tools|&Drop Down List Editor", help_topic::ListEditor},
+    {"Tools|&Sort All Dives", help_topic::SortAllDives},
+    {"Tools", help_topic::ToolsMenu},
+    {"&ZAF Server|&Quick Synchronization", help_topic::Synchronization},
+    {"&ZAF Server|&Full Synchronization", help_topic::Synchronization},
+    {"&ZAF Server|&Send Feedback", help_topic::FeedbackAndNews},
+    {"&ZAF Server|&Read ZAF news", help_topic::FeedbackAndNews},
+    {"&ZAF Server|Read ZAF Alerts", help_topic::FeedbackAndNews},
+    {"&ZAF Server", help_topic::ServerMenu},
+    {"Web", help_topic::WebMenu},
+    {"&Help|&About ZAF", help_topic::AboutBox},
+    {"&Help", help_topic::HelpMenu},
+    {"Debug", help_topic::DebugMenu},
+};
+
+int menuHelpTopic(const QString& path)
+{
+    for (const auto& [prefix, topic] : kMenuHelp)
+        if (path.startsWith(QLatin1String(prefix)))
+            return topic;
+    return help_topic::MainWindow;
+}
+
 // Until the program ships its own pictures, each page button carries a badge with the
 // initials of its hint, so that all fifteen fit beside each other.
 QIcon badge(const QString& hint, const QColor& colour)
@@ -135,6 +178,9 @@ void TMain::buildMenus()
         if (entry.shortcut)
             item->setShortcut(QKeySequence(QLatin1String(entry.shortcut)));
         item->setEnabled(false);
+        const QString path = QLatin1String(entry.path);
+        setHelpContext(item, menuHelpTopic(path));
+        setHelpContext(menu, menuHelpTopic(parts.join(QLatin1Char('|'))));
     }
     m_serverMenu = childMenu(bar, QStringLiteral("&ZAF Server"));
     m_webMenu = childMenu(bar, QStringLiteral("Web"));

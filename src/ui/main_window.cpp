@@ -13,6 +13,8 @@
 #include "store/errors.h"
 #include "ui/application.h"
 #include "ui/error_handler.h"
+#include "ui/help_keys.h"
+#include "ui/help_topics.h"
 #include "ui/shutdown_watchdog.h"
 #include "ui/sponsor_logo.h"
 
@@ -93,6 +95,7 @@ TMain::TMain(QWidget* parent)
     , m_qtUi(this)
 {
     setObjectName(QStringLiteral("TMain"));
+    setHelpContext(this, help_topic::MainWindow);
     terminateHook = [] {
         // Queued, so a request made before the message loop runs still ends it.
         QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
@@ -170,6 +173,7 @@ void TMain::buildPages()
     for (const PageInfo& info : kPages) {
         auto* page = new QWidget(m_pages);
         page->setObjectName(QLatin1String(info.objectName));
+        setHelpContext(page, help_topic::FirstPage + m_pages->count());
         m_pages->addTab(page, QLatin1String(info.tab));
     }
     column->addWidget(m_pages, 1);
