@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace zaf {
@@ -42,7 +43,41 @@ public:
     virtual QString depthUnitCaption() const { return QStringLiteral("Feet"); }
     /// Caption of the diver page's depth unit button: "Feet" or "Meters".
     virtual QString diverDepthUnitCaption() const { return QStringLiteral("Feet"); }
+
+    // --- dive log pages (the Dive Log page and the Others' Logs page laid out like it)
+
+    /// The unit captions of a dive page. The visibility and altitude unit buttons show the
+    /// depth caption too.
+    struct DiveUnitCaptions {
+        QString depth;         ///< "Feet" / "Meters"
+        QString temperature;   ///< "Fahrenheit" / "Celsius"
+        QString weight;        ///< "lb." / "kg"
+        QString startPressure; ///< "Start PSI" / "Start BAR"
+        QString endPressure;   ///< "End PSI" / "End BAR"
+        QString usedPressure;  ///< "Used PSI" / "Used BAR"
+    };
+    virtual void setDiveUnitCaptions(Page page, const DiveUnitCaptions& captions) { (void)page; (void)captions; }
+
+    /// What a dive page shows for the entry now current: own entries can have pictures
+    /// added, other divers' entries can be copied into the own log and are shaded.
+    struct DiveEntryControls {
+        bool copyRecordShown = false;
+        bool addPictureShown = true;
+        bool panelShaded = false;
+        bool graphShown = false; ///< the entry came from a dive computer record
+    };
+    virtual void setDiveEntryControls(Page page, const DiveEntryControls& controls) { (void)page; (void)controls; }
+
+    /// The buttons of a page's record navigator.
+    enum class NavButton { First, Prior, Next, Last, Insert, Delete };
+    /// Shows exactly these buttons of the page's navigator.
+    virtual void setNavigatorButtons(Page page, const QList<NavButton>& shown) { (void)page; (void)shown; }
+    /// Scrolls the page back to its top.
+    virtual void resetPageScroll(Page page) { (void)page; }
 };
+
+/// Object name of the diver name field of the Dive Log page, where a new entry takes the focus.
+inline constexpr const char* kDiveLogDiverNameField = "DiveLogDiverName";
 
 /// The view in force; a do-nothing one until the window or a test installs its own.
 ViewState& viewState();

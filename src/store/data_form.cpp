@@ -5,6 +5,7 @@
 #include "core/program_dir.h"
 #include "core/trace.h"
 #include "core/ui.h"
+#include "store/dive_log_rules.h"
 #include "store/errors.h"
 #include "store/schema.h"
 #include "store/table_file.h"
@@ -45,6 +46,7 @@ TData_Form::TData_Form()
     setTraceWriter([this](const QString& procedure, const QString& message) {
         write_debug_message(procedure, message);
     });
+    installDiveLogRules(*this);
 }
 
 TData_Form::~TData_Form()

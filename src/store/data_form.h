@@ -67,6 +67,13 @@ public:
     /// then ends this one without its shutdown steps. Tests replace it.
     std::function<void()> restartHook;
 
+    /// Reconciles the dive log's start, end and bottom time after the end time (mode 1) or
+    /// the bottom time (mode 2) was edited; only on the diver's own entry.
+    void Sync_log_time(int mode);
+    /// The gas consumption computation of the current dive log entry; the calculations fill
+    /// it in, the dive log's scroll rule calls it.
+    std::function<void()> gasComputationHook;
+
     /// The tables posted and saved by Commit_Changes and the shutdown, in that order.
     std::vector<Table*> savedTables();
 
