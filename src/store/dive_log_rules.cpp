@@ -185,7 +185,7 @@ void afterScroll(TData_Form& data, Table& log)
         using Nav = ViewState::NavButton;
         if (view.pageControlEnabled()) {
             QList<Nav> buttons{Nav::First, Nav::Prior, Nav::Next, Nav::Last};
-            if (log.recordCount() > 0)
+            if (!log.isEmpty())
                 buttons << Nav::Insert << Nav::Delete;
             view.setNavigatorButtons(Page::DiveLog, buttons);
             if (log[QStringLiteral("SACRate")].isNull() && !log[QStringLiteral("AirPressureEnd")].isNull()) {

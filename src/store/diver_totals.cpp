@@ -1,12 +1,11 @@
 #include "store/diver_totals.h"
 
-#include "core/cancel_flag.h"
 #include "core/config_record.h"
 #include "core/trace.h"
 #include "core/units.h"
 #include "store/data_form.h"
 #include "store/dive_log_rules.h"
-#include "store/schema.h"
+#include "store/record_query.h"
 
 #include <array>
 #include <optional>
@@ -26,13 +25,6 @@ struct Totals {
     History sac{};
     History volume{};
 };
-
-void push(History& history, double value)
-{
-    for (size_t i = history.size() - 1; i > 0; --i)
-        history[i] = history[i - 1];
-    history[0] = value;
-}
 
 /// The average of the rated dives among the ten latest; 0 (no average yet) until the diver
 /// has ten dives and the tenth latest of them has a rate.
@@ -58,34 +50,41 @@ double inDiverUnits(double depth, const QString& diveFormat, const QString& dive
     return diveFormat == QLatin1String("1") ? meters2feet(depth) : feet2meters(depth);
 }
 
-Totals walkLog(const QString& logPath, const QString& diverName, const QString& diverFormat)
+/// The totals over every dive logged under the diver's name, whoever owns it, as the walk
+/// over the log in key order would add them up, asked of the store in two indexed queries so
+/// that a post costs about the same with ten dives or ten thousand.
+Totals totalsOf(Table& log, const QString& diverName, const QString& diverFormat)
 {
+    using Column = RecordQuery::Column;
+    const QString format = QStringLiteral("Format");
+    const QString depth = QStringLiteral("MaximumDepth");
+    // The four fields the totals read, so the pass over the diver's dives stays in the index.
+    RecordQuery::ensureIndex(log, QStringLiteral("zaf_diver_totals"),
+                             {QStringLiteral("DiverName"), format, depth, QStringLiteral("BottomTime")});
+    RecordQuery dives(log, Filter::equals(QStringLiteral("DiverName"), diverName));
+    const QVector<QVariantList> systems = dives.aggregate(
+        {{Column::Kind::Count, {}}, {Column::Kind::Sum, QStringLiteral("BottomTime")}, {Column::Kind::Max, depth}},
+        format);
     Totals totals;
-    Table dives(QStringLiteral("t_table"));
-    dives.setDefinition(schema::diveLog());
-    dives.setPath(logPath);
-    dives.setFilter(Filter::equals(QStringLiteral("DiverName"), diverName));
-    dives.open();
-    dives.first();
-    int recNo = 0;
-    while (!dives.eof() && !cancelRequested()) {
-        totals.bottomTime += dives[QStringLiteral("BottomTime")].asInteger();
-        Field& depth = dives[QStringLiteral("MaximumDepth")];
-        if (!depth.isNull()) {
-            const double d = inDiverUnits(depth.asFloat(), dives[QStringLiteral("Format")].asString(), diverFormat);
-            if (d > totals.maxDepth)
-                totals.maxDepth = d;
-        }
-        ++totals.count;
-        push(totals.sac, dives[QStringLiteral("SACRate")].asFloat());
-        push(totals.volume, dives[QStringLiteral("ACFMRate")].asFloat());
-        dives.next();
-        const int now = dives.recNo();
-        if (now == recNo)
-            break;
-        recNo = now;
+    for (const QVariantList& row : systems) {
+        totals.count += row[1].toInt();
+        totals.bottomTime += row[2].toLongLong();
+        if (!row[3].isValid())
+            continue;
+        // Converting keeps the order of depths, so the deepest dive of a unit system,
+        // converted, is the deepest of its dives converted.
+        const QString diveFormat = row[0].isValid() ? QString::number(row[0].toLongLong()) : QString();
+        const double d = inDiverUnits(row[3].toDouble(), diveFormat, diverFormat);
+        if (d > totals.maxDepth)
+            totals.maxDepth = d;
     }
-    dives.close();
+    // The ten latest dives come back newest first, the order the histories keep.
+    const QVector<QVariantList> latest = dives.lastRecords({QStringLiteral("SACRate"), QStringLiteral("ACFMRate")},
+                                                           int(totals.sac.size()));
+    for (int i = 0; i < latest.size(); ++i) {
+        totals.sac[size_t(i)] = latest[i][0].toDouble();
+        totals.volume[size_t(i)] = latest[i][1].toDouble();
+    }
     return totals;
 }
 
@@ -123,8 +122,7 @@ void diverTotals(TData_Form& data)
     const std::optional<double> oldCount = remembered(countField);
     const bool wasSent = !sentField.isNull() && sentField.asBoolean();
 
-    const Totals totals =
-        walkLog(data.DiveLog_Table.path(), diverName, divers[QStringLiteral("Format")].asString());
+    const Totals totals = totalsOf(data.DiveLog_Table, diverName, divers[QStringLiteral("Format")].asString());
 
     divers.edit();
     bottomField.setAsInteger(totals.bottomTime);
@@ -152,6 +150,11 @@ void userDiverTotals(TData_Form& data)
     Table& divers = data.Divers_Table;
     if (!divers.isOpen())
         return;
+    // The Divers page keeps showing the diver it showed: the look-up below is the rule's own.
+    QVariantList shown;
+    if (divers.recNo() > 0)
+        for (const QString& key : divers.layout().primaryKey)
+            shown.append(divers[key].value());
     const QString user = config().userName;
     divers.setFilter(Filter::equals(QStringLiteral("OwnerName"), user));
     try {
@@ -165,6 +168,8 @@ void userDiverTotals(TData_Form& data)
         throw;
     }
     divers.clearFilter();
+    if (!shown.isEmpty())
+        divers.findKey(shown);
 }
 
 } // namespace zaf::store
