@@ -188,10 +188,13 @@ void afterScroll(TData_Form& data, Table& log)
             if (!log.isEmpty())
                 buttons << Nav::Insert << Nav::Delete;
             view.setNavigatorButtons(Page::DiveLog, buttons);
-            if (log[QStringLiteral("SACRate")].isNull() && !log[QStringLiteral("AirPressureEnd")].isNull()) {
+            // The rate of an entry logged without one is worked out when it is shown. Only
+            // the diver's own entries are touched, and only when there is something to work
+            // it out with: an edit alone would mark the entry as changed for nothing.
+            if (data.gasComputationHook && isOwnRecord(log) && log[QStringLiteral("SACRate")].isNull() &&
+                !log[QStringLiteral("AirPressureEnd")].isNull()) {
                 log.edit();
-                if (data.gasComputationHook)
-                    data.gasComputationHook();
+                data.gasComputationHook();
             }
             view.resetPageScroll(Page::DiveLog);
         }

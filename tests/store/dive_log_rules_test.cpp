@@ -255,7 +255,7 @@ TEST_F(DiveLogRulesTest, ShownEntrySetsCaptionsNavigatorAndOwnershipDisplay)
     data->gasComputationHook = [&] { ++gasRuns; };
     seedDive({{"DiveNumber", 1}, {"Format", 1}, {"AirPressureEnd", 50.0}, {"DiveStamp", "0312"}});
     seedDive({{"DiveNumber", 2}, {"Format", 0}, {"AirPressureEnd", 700.0}, {"SACRate", 20.0}});
-    seedDive({{"DiveNumber", 3}, {"OwnerEmail", "other@x.org"}});
+    seedDive({{"DiveNumber", 3}, {"OwnerEmail", "other@x.org"}, {"AirPressureEnd", 40.0}});
 
     log().clearFilter(); // shows dive 1
     EXPECT_EQ(view.navigator[dive].size(), 6);
@@ -283,6 +283,8 @@ TEST_F(DiveLogRulesTest, ShownEntrySetsCaptionsNavigatorAndOwnershipDisplay)
     EXPECT_TRUE(view.entryControls[dive].copyRecordShown);
     EXPECT_FALSE(view.entryControls[dive].addPictureShown);
     EXPECT_TRUE(view.entryControls[dive].panelShaded);
+    EXPECT_EQ(gasRuns, 1) << "another diver's entry is not changed by showing it";
+    EXPECT_EQ(log().state(), store::Table::State::Browse);
     EXPECT_EQ(view.diveCaptions[dive].depth, "Feet") << "an undecided entry keeps the captions";
 
     // Another page showing: the dive page is left alone.
