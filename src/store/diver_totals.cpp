@@ -150,12 +150,15 @@ void userDiverTotals(TData_Form& data)
     Table& divers = data.Divers_Table;
     if (!divers.isOpen())
         return;
+    const QString user = config().userName;
+    // Nobody logged in: there is no diver whose totals these would be.
+    if (user.trimmed().isEmpty())
+        return;
     // The Divers page keeps showing the diver it showed: the look-up below is the rule's own.
     QVariantList shown;
     if (divers.recNo() > 0)
         for (const QString& key : divers.layout().primaryKey)
             shown.append(divers[key].value());
-    const QString user = config().userName;
     divers.setFilter(Filter::equals(QStringLiteral("OwnerName"), user));
     try {
         // Without a record of the user's own name the first of the user's divers stays current.
