@@ -71,7 +71,11 @@ struct Home {
         zaf::setProgramDirectory(dir.path());
         TData_Form data;
         data.DataCreate();
-        Table& log = data.DiveLog_Table;
+        // Filled past the dive log's record rules: these figures are the engine's alone.
+        Table log(QStringLiteral("DiveLog"));
+        log.setDefinition(schema::diveLog());
+        log.setPath(data.DiveLog_Table.path());
+        log.open();
         for (int n = 0; n < kDives; ++n)
             log.appendRecord(diveValues(n));
         logFile = log.fileName();

@@ -168,7 +168,7 @@ void updateNavigator(store::TData_Form& data)
         log.post();
     const int count = log.recordCount();
     if (count >= 1 && count < 2)
-        viewState().showAllNavigatorButtons();
+        viewState().setNavigatorButtons(Page::DiveLog, NavFirst | NavPrior | NavNext | NavLast | NavInsert | NavDelete);
 }
 
 void pickDateTime(store::Table& table, const QString& fieldName)

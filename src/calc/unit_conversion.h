@@ -22,8 +22,7 @@ double toImperial(Quantity quantity, double value);
 /// Whether a record's `Format` text means metric ("1"); "0", empty and anything else do not.
 bool isMetric(const QString& format);
 
-/// The six captions of a dive log entry's page for a `Format` text; nothing when the
-/// format is undecided (neither "0" nor "1"), which leaves the captions as they are.
-std::optional<UnitCaptions> unitCaptions(const QString& format);
+/// The six captions of a dive log entry's page for a `Format` text (kept with the view).
+using zaf::unitCaptions;
 
 } // namespace zaf::calc

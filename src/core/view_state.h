@@ -51,6 +51,7 @@ enum NavigatorButton : unsigned {
 
 /// Controls of the record pages that the record rules show or hide.
 enum class PageControl {
+    AddPicture,    ///< "Add Picture" (dive log page)
     TakeOwnership, ///< "Take Ownership" (diver, site, resource, trip, equipment pages)
     CopyRecord,    ///< "Copy Record" (others' page)
     Graph,         ///< "Graph" (others' page)
@@ -103,8 +104,6 @@ public:
     virtual void setSurfaceIntervalBoxes(Page page, const SurfaceIntervalBoxes& boxes) { (void)page, (void)boxes; }
     /// Brings the Gas Mixture sub-page of the Dive Log page to the front.
     virtual void showGasMixturePage() {}
-    /// Shows all six buttons of the dive log's record navigator.
-    virtual void showAllNavigatorButtons() {}
     /// Lets the diver pick a date and time, starting from `current` (a day count); nothing
     /// when the picker was cancelled.
     virtual std::optional<double> pickDateTime(double current) { (void)current; return std::nullopt; }
@@ -132,7 +131,16 @@ public:
     virtual void redrawProfile() {}
     /// Puts the others' page picture strip back to its first picture.
     virtual void resetOthersPictureScroll() {}
+    /// Scrolls the page back to its top.
+    virtual void resetPageScroll(Page page) { (void)page; }
 };
+
+/// Object name of the diver name field of the Dive Log page, where a new entry takes the focus.
+inline constexpr const char* kDiveLogDiverNameField = "DiveLogDiverName";
+
+/// The six unit captions of a dive page for a unit system ("0" imperial, "1" metric);
+/// nothing for an undecided one, which leaves the captions as they are.
+std::optional<UnitCaptions> unitCaptions(const QString& format);
 
 /// The view in force; a do-nothing one until the window or a test installs its own.
 ViewState& viewState();

@@ -5,6 +5,7 @@
 #include "core/program_dir.h"
 #include "core/trace.h"
 #include "core/ui.h"
+#include "store/dive_log_rules.h"
 #include "store/errors.h"
 #include "store/menu_items.h"
 #include "store/other_table_rules.h"
@@ -44,6 +45,7 @@ TData_Form::TData_Form()
         b.table.setDefinition(b.def);
     DiveComputer_Table.setIndexName(QStringLiteral("DateTime_Index"));
     restartHook = [this] { defaultRestart(); };
+    installDiveLogRules(*this);
     installOtherTableRules(*this);
     loadListsHook = [this] { read_menuitems(*this); };
     setTraceWriter([this](const QString& procedure, const QString& message) {

@@ -68,6 +68,10 @@ public:
     /// then ends this one without its shutdown steps. Tests replace it.
     std::function<void()> restartHook;
 
+    /// Reconciles the dive log's start, end and bottom time after the end time (mode 1) or
+    /// the bottom time (mode 2) was edited; only on the diver's own entry.
+    void Sync_log_time(int mode);
+
     /// The dive's gas consumption computation, which the dive calculations install; the dive
     /// log's scroll rule runs it for an entry that has an end pressure but no SAC rate yet.
     std::function<void()> gasComputationHook;

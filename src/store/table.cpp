@@ -325,7 +325,12 @@ QString Table::rowValue(bool withRowid) const
 
 QString Table::filterSql(QVariantList& params) const
 {
-    if (m_filter.isEmpty())
+    return filterSql(m_filter, params);
+}
+
+QString Table::filterSql(const Filter& filter, QVariantList& params) const
+{
+    if (filter.isEmpty())
         return {};
     std::function<QString(const Filter::Node&)> build = [&](const Filter::Node& node) -> QString {
         if (node.kind == Filter::Node::Kind::Compare) {
@@ -342,7 +347,7 @@ QString Table::filterSql(QVariantList& params) const
                parts.join(node.kind == Filter::Node::Kind::And ? QStringLiteral(" AND ") : QStringLiteral(" OR ")) +
                QLatin1Char(')');
     };
-    return build(*m_filter.root());
+    return build(*filter.root());
 }
 
 void Table::bindAll(sqlite3_stmt* stmt, const QVariantList& params) const
@@ -426,40 +431,38 @@ bool Table::fetchOne(const QByteArray& sql, const QVariantList& params)
     return false;
 }
 
+QVariant Table::columnValue(sqlite3_stmt* stmt, int column, int field) const
+{
+    switch (m_layout.fields[field].type) {
+    case FieldType::Text:
+    case FieldType::Memo:
+    case FieldType::FMemo: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        return text ? QString::fromUtf8(text, sqlite3_column_bytes(stmt, column)) : QString();
+    }
+    case FieldType::Logical: {
+        const qint64 v = sqlite3_column_int64(stmt, column);
+        return v < 0 ? QVariant() : QVariant(v != 0);
+    }
+    case FieldType::Int32:
+    case FieldType::Int16:
+    case FieldType::AutoInc: {
+        const qint64 v = sqlite3_column_int64(stmt, column);
+        return v == std::numeric_limits<qint64>::min() ? QVariant() : QVariant::fromValue(v);
+    }
+    default: {
+        const double v = sqlite3_column_double(stmt, column);
+        return std::isinf(v) && v < 0 ? QVariant() : QVariant(v);
+    }
+    }
+}
+
 void Table::loadRow(sqlite3_stmt* stmt)
 {
     const int n = int(m_layout.fields.size());
     m_buffer.resize(n);
-    for (int i = 0; i < n; ++i) {
-        const int column = i + 1;
-        QVariant& slot = m_buffer[i];
-        switch (m_layout.fields[i].type) {
-        case FieldType::Text:
-        case FieldType::Memo:
-        case FieldType::FMemo: {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-            slot = text ? QString::fromUtf8(text, sqlite3_column_bytes(stmt, column)) : QString();
-            break;
-        }
-        case FieldType::Logical: {
-            const qint64 v = sqlite3_column_int64(stmt, column);
-            slot = v < 0 ? QVariant() : QVariant(v != 0);
-            break;
-        }
-        case FieldType::Int32:
-        case FieldType::Int16:
-        case FieldType::AutoInc: {
-            const qint64 v = sqlite3_column_int64(stmt, column);
-            slot = v == std::numeric_limits<qint64>::min() ? QVariant() : QVariant::fromValue(v);
-            break;
-        }
-        default: {
-            const double v = sqlite3_column_double(stmt, column);
-            slot = std::isinf(v) && v < 0 ? QVariant() : QVariant(v);
-            break;
-        }
-        }
-    }
+    for (int i = 0; i < n; ++i)
+        m_buffer[i] = columnValue(stmt, i + 1, i);
     m_hasRecord = true;
     m_pos = positionOfBuffer();
     m_pos.rowid = sqlite3_column_int64(stmt, 0);

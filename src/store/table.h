@@ -131,6 +131,8 @@ public:
     void detach(DataSource* source);
 
 private:
+    friend class RecordQuery; // answers aggregate questions with this table's SQL pieces
+
     struct OrderColumn {
         int field;
         bool folded;
@@ -151,9 +153,12 @@ private:
     QString orderBy(bool descending) const;
     QString rowValue(bool withRowid) const;
     QString filterSql(QVariantList& params) const;
+    QString filterSql(const Filter& filter, QVariantList& params) const;
     void bindAll(::sqlite3_stmt* stmt, const QVariantList& params) const;
     bool fetchOne(const QByteArray& sql, const QVariantList& params);
     void loadRow(::sqlite3_stmt* stmt);
+    /// A result column read back as the value of the field (empty for the empty-key value).
+    QVariant columnValue(::sqlite3_stmt* stmt, int column, int field) const;
     void setEmpty();
     Position positionOfBuffer() const;
     QVariantList encodedKeys(const Position& pos) const;

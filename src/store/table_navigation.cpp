@@ -89,7 +89,23 @@ void Table::moveBy(int distance)
 
 bool Table::isEmpty()
 {
-    return recordCount() == 0;
+    requireOpen();
+    if (cachesValid() && m_cachedCount >= 0)
+        return m_cachedCount == 0;
+    // One record found is enough; counting them all would read the whole filtered table.
+    QVariantList params;
+    const QString where = filterSql(params);
+    const QByteArray sql =
+        (QStringLiteral("SELECT 1 FROM records") + (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where) +
+         QStringLiteral(" LIMIT 1"))
+            .toUtf8();
+    sqlite3_stmt* stmt = m_file->statement(sql);
+    StatementScope scope(stmt);
+    bindAll(stmt, params);
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        m_file->fail(rc, QString::fromUtf8(sql));
+    return rc == SQLITE_DONE;
 }
 
 int Table::recordCount()

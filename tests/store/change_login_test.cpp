@@ -36,6 +36,11 @@ protected:
         picture.write("jpeg");
         picture.close();
 
+        // The divers come first: a dive of an unknown diver would make its own diver record.
+        add(data.Divers_Table, {{"DiverName", kAnn}, {"Email", kAnnMail}, {"OwnerName", kAnn},
+                                {"OwnerEmail", kAnnMail}, {"Picture", QStringLiteral("An\\Ann_ann@example.org\\2.jpg")}});
+        add(data.Divers_Table, {{"DiverName", QStringLiteral("Buddy")}, {"Email", QStringLiteral("b@x.org")},
+                                {"OwnerName", kAnn}, {"OwnerEmail", kAnnMail}});
         for (const auto& [name, mail] : {std::pair{kAnn, kAnnMail}, std::pair{kBob, kBobMail}}) {
             add(data.DiveSite_Table, {{"DiveSite", QStringLiteral("Reef")}, {"OwnerName", name}, {"OwnerEmail", mail}});
             add(data.DiveResources_Table,
@@ -50,10 +55,6 @@ protected:
             {{"DiveStamp", QStringLiteral("02ABC")}, {"OwnerName", kAnn}, {"OwnerEmail", kAnnMail}});
         add(data.Pictures_Table, {{"FileName", QStringLiteral("An\\Ann_ann@example.org\\1.jpg")}, {"OwnerName", kAnn},
                                   {"OwnerEmail", kAnnMail}, {"Title", QStringLiteral("Turtle")}});
-        add(data.Divers_Table, {{"DiverName", kAnn}, {"Email", kAnnMail}, {"OwnerName", kAnn},
-                                {"OwnerEmail", kAnnMail}, {"Picture", QStringLiteral("An\\Ann_ann@example.org\\2.jpg")}});
-        add(data.Divers_Table, {{"DiverName", QStringLiteral("Buddy")}, {"Email", QStringLiteral("b@x.org")},
-                                {"OwnerName", kAnn}, {"OwnerEmail", kAnnMail}});
         add(data.DiveLog_Table,
             {{"DiverName", QStringLiteral("Buddy")}, {"DiveNumber", QStringLiteral("7")}, {"OwnerName", kAnn},
              {"OwnerEmail", kAnnMail},

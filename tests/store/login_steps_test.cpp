@@ -96,11 +96,13 @@ TEST_F(LoginStepsTest, PlaceholderIdentityAsksForTheConfiguration)
 TEST_F(LoginStepsTest, ClosingFiltersTheLogsSafelyAndWritesTheDiverFile)
 {
     diverTable().slot(3) = DiverSlot{QStringLiteral("O'Hara"), QString(), QStringLiteral("o@example.org")};
+    // The log takes new entries only from a logged-in diver.
+    config().userName = QStringLiteral("O'Hara");
+    config().userEmail = QStringLiteral("o@example.org");
     add(data.DiveLog_Table, {{"DiverName", QStringLiteral("O'Hara")}, {"DiveNumber", QStringLiteral("1")},
                              {"OwnerName", QStringLiteral("O'Hara")}, {"OwnerEmail", QStringLiteral("o@example.org")}});
     add(data.DiveLog_Table, {{"DiverName", QStringLiteral("Bob")}, {"DiveNumber", QStringLiteral("1")},
                              {"OwnerName", QStringLiteral("Bob")}, {"OwnerEmail", QStringLiteral("bob@example.org")}});
-    config().userName = QStringLiteral("O'Hara");
     store::closeLogin(data);
     EXPECT_EQ(data.DiveLog_Table.filterText(), QStringLiteral("OwnerName='O''Hara'"));
     EXPECT_EQ(column(data.DiveLog_Table, "OwnerName"), QStringList{QStringLiteral("O'Hara")});

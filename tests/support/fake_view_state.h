@@ -43,7 +43,6 @@ public:
         intervalBoxes[target] = boxes;
     }
     void showGasMixturePage() override { ++gasMixtureShown; }
-    void showAllNavigatorButtons() override { ++navigatorShownAll; }
     std::optional<double> pickDateTime(double current) override
     {
         pickerStartedAt.append(current);
@@ -66,6 +65,7 @@ public:
     void refreshCertifications() override { ++certificationRefreshes; }
     void redrawProfile() override { ++profileRedraws; }
     void resetOthersPictureScroll() override { ++othersScrollResets; }
+    void resetPageScroll(Page p) override { scrollResets.append(p); }
 
     /// Whether the control was last shown (false when never mentioned).
     bool controlShown(Page p, PageControl control) const { return controls.value({p, control}, false); }
@@ -81,7 +81,6 @@ public:
     QString diverWeightCaption = QStringLiteral("lb.");
     QMap<Page, SurfaceIntervalBoxes> intervalBoxes;
     int gasMixtureShown = 0;
-    int navigatorShownAll = 0;
     std::optional<double> pickerAnswer;  ///< what the picker yields; nothing means Cancel
     QList<double> pickerStartedAt;
 
@@ -96,6 +95,7 @@ public:
     int certificationRefreshes = 0;
     int profileRedraws = 0;
     int othersScrollResets = 0;
+    QList<Page> scrollResets;
 };
 
 } // namespace zaf::test
