@@ -123,8 +123,6 @@ public:
     virtual bool showPicture(Page page, const QString& filePath) { (void)page; (void)filePath; return false; }
     /// Which picture button the page's picture area offers.
     virtual void setPictureAction(Page page, PictureAction action) { (void)page; (void)action; }
-    /// The unit system (0 imperial, 1 metric) the page's unit captions follow.
-    virtual void setUnitSystem(Page page, int format) { (void)page; (void)format; }
     /// Refills the certification list of the diver page from the shown diver.
     virtual void refreshCertifications() {}
     /// Redraws the dive computer page's profile graph for the shown record.

@@ -11,11 +11,9 @@ namespace zaf::store::rules {
 namespace {
 
 /// Unit captions follow a record only once its unit system is decided ("0" or "1").
-void showUnitSystem(Table& table, Page page)
+std::optional<UnitCaptions> decidedCaptions(Table& table)
 {
-    const QString format = table[QStringLiteral("Format")].asString();
-    if (format == QLatin1String("0") || format == QLatin1String("1"))
-        viewState().setUnitSystem(page, format.toInt());
+    return unitCaptions(table[QStringLiteral("Format")].asString());
 }
 
 /// Forgets a picture whose file is gone, so the record stops pointing at nothing.
@@ -60,7 +58,8 @@ void showPicturesWhere(TData_Form& data, const Filter& filter)
 void diversAfterScroll(TData_Form& data, Table& divers)
 {
     ViewState& view = viewState();
-    showUnitSystem(divers, Page::Divers);
+    if (const auto captions = decidedCaptions(divers))
+        viewState().setDiverUnitCaptions(captions->depth, captions->weight);
     view.setControlShown(Page::Divers, PageControl::GetDives,
                          divers[QStringLiteral("DiverName")].asString() != config().userName);
     showRecordPicture(divers, Page::Divers);
@@ -129,7 +128,8 @@ void othersLogAfterScroll(TData_Form&, Table& others)
         return;
     if (viewState().pageControlEnabled())
         viewState().resetOthersPictureScroll();
-    showUnitSystem(others, Page::OthersLogs);
+    if (const auto captions = decidedCaptions(others))
+        viewState().setUnitCaptions(Page::OthersLogs, *captions);
 }
 
 } // namespace zaf::store::rules

@@ -61,7 +61,6 @@ public:
         return loads;
     }
     void setPictureAction(Page p, PictureAction action) override { pictureActions[p] = action; }
-    void setUnitSystem(Page p, int format) override { unitSystems[p] = format; }
     void refreshCertifications() override { ++certificationRefreshes; }
     void redrawProfile() override { ++profileRedraws; }
     void resetOthersPictureScroll() override { ++othersScrollResets; }
@@ -91,7 +90,6 @@ public:
     QMap<Page, QString> pictures;         ///< the picture shown per page; empty when cleared
     QSet<QString> unreadablePictures;     ///< files that exist but do not load
     QMap<Page, PictureAction> pictureActions;
-    QMap<Page, int> unitSystems;
     int certificationRefreshes = 0;
     int profileRedraws = 0;
     int othersScrollResets = 0;
