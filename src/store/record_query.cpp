@@ -78,27 +78,7 @@ QVector<QVariantList> RecordQuery::aggregate(const QVector<Column>& columns, con
     if (group >= 0)
         sql += QStringLiteral(" GROUP BY ") + quoted(layout.fields[group].name);
     const QByteArray text = sql.toUtf8();
-    SqliteFile& file = *m_table.m_file;
-    sqlite3_stmt* stmt = file.statement(text);
-    StatementScope scope(stmt);
-    m_table.bindAll(stmt, params);
-    QVector<QVariantList> rows;
-    int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        QVariantList row;
-        for (int i = 0; i < fields.size(); ++i) {
-            if (sqlite3_column_type(stmt, i) == SQLITE_NULL)
-                row.append(QVariant());
-            else if (fields[i] < 0)
-                row.append(QVariant::fromValue(sqlite3_column_int64(stmt, i)));
-            else
-                row.append(m_table.columnValue(stmt, i, fields[i]));
-        }
-        rows.append(row);
-    }
-    if (rc != SQLITE_DONE)
-        file.fail(rc, sql);
-    return rows;
+    return run(text, params, fields);
 }
 
 QVector<QVariantList> RecordQuery::lastRecords(const QStringList& fieldNames, int limit)
@@ -119,6 +99,11 @@ QVector<QVariantList> RecordQuery::lastRecords(const QStringList& fieldNames, in
                                     m_table.orderBy(true))
                                .arg(limit)
                                .toUtf8();
+    return run(sql, params, fields);
+}
+
+QVector<QVariantList> RecordQuery::run(const QByteArray& sql, const QVariantList& params, const QVector<int>& fields)
+{
     SqliteFile& file = *m_table.m_file;
     sqlite3_stmt* stmt = file.statement(sql);
     StatementScope scope(stmt);
@@ -127,8 +112,15 @@ QVector<QVariantList> RecordQuery::lastRecords(const QStringList& fieldNames, in
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         QVariantList row;
-        for (int i = 0; i < fields.size(); ++i)
-            row.append(m_table.columnValue(stmt, i, fields[i]));
+        for (int i = 0; i < fields.size(); ++i) {
+            // Aggregates of no rows are NULL; a negative field index is a count.
+            if (sqlite3_column_type(stmt, i) == SQLITE_NULL)
+                row.append(QVariant());
+            else if (fields[i] < 0)
+                row.append(QVariant::fromValue(sqlite3_column_int64(stmt, i)));
+            else
+                row.append(m_table.columnValue(stmt, i, fields[i]));
+        }
         rows.append(row);
     }
     if (rc != SQLITE_DONE)

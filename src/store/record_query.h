@@ -39,6 +39,8 @@ public:
 
 private:
     int fieldIndex(const QString& name) const; ///< throws DatabaseError for an unknown field
+    /// Runs the statement and reads its rows; `fields` maps columns to fields (-1: a count).
+    QVector<QVariantList> run(const QByteArray& sql, const QVariantList& params, const QVector<int>& fields);
     void checkFields(const Filter& filter) const;
 
     Table& m_table;
