@@ -66,6 +66,8 @@ TEST_F(ConfigurationTest, ShowsTheRecord)
 
 struct SharingCase {
     const char* what;
+    // ctest lists a case by its name instead of its bytes.
+    friend void PrintTo(const SharingCase& c, std::ostream* os) { *os << c.what; }
     const char* clicked;
     bool pictures, contact, records; ///< the record's switches afterwards
 };

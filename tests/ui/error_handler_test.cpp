@@ -11,6 +11,8 @@ namespace {
 
 struct ErrorCase {
     const char* what;
+    // ctest lists a case by its name instead of its bytes.
+    friend void PrintTo(const ErrorCase& c, std::ostream* os) { *os << c.what; }
     const char* message;
     bool watchdog;
     const char* shown; ///< the message the user sees, or nullptr

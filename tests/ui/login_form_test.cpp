@@ -29,6 +29,8 @@ protected:
 
 struct LoginCase {
     const char* what;
+    // ctest lists a case by its name instead of its bytes.
+    friend void PrintTo(const LoginCase& c, std::ostream* os) { *os << c.what; }
     const char* storedPassword;
     const char* email;
     const char* typed;
@@ -104,6 +106,8 @@ TEST_F(LoginTest, ZeroByteDiverFileOffersOneBlankEntryThatCannotLogIn)
 
 struct NewDiverCase {
     const char* what;
+    // ctest lists a case by its name instead of its bytes.
+    friend void PrintTo(const NewDiverCase& c, std::ostream* os) { *os << c.what; }
     const char* name;      ///< typed at both name questions
     const char* stored;    ///< the name in the list afterwards, or nullptr when refused
     const char* refusal;   ///< the message of a refused name
