@@ -1,6 +1,7 @@
 #include "calc/field_text.h"
 
 #include "core/number_format.h"
+#include "store/record_owner.h"
 
 #include <cmath>
 
@@ -13,7 +14,7 @@ bool textAboveZero(const store::Field& field)
 
 bool isBlank(const store::Field& field)
 {
-    return field.asString().trimmed().isEmpty();
+    return !store::hasText(field.asString());
 }
 
 std::optional<double> numberOf(const store::Field& field)

@@ -4,6 +4,7 @@
 #include "core/config_record.h"
 #include "core/cp1252.h"
 #include "core/program_dir.h"
+#include "core/text_helpers.h"
 #include "core/trace.h"
 
 #include <QFile>
@@ -23,11 +24,6 @@ constexpr int kEmailMax = 50;
 QString userFilePath()
 {
     return programDirectory() + QStringLiteral("user.zaf");
-}
-
-bool isBlank(const QString& s)
-{
-    return s.isEmpty() || s == QLatin1String(" ");
 }
 
 } // namespace
@@ -123,7 +119,7 @@ bool chk_user_account(const QString& u, const QString& e)
 {
     const TraceScope trace(QStringLiteral("TMain.chk_user_account(u,e:string):boolean"));
     const ConfigRecord& cfg = config();
-    if (isBlank(u) || isBlank(e) || isBlank(cfg.userName) || isBlank(cfg.userEmail))
+    if (isEmptyOrBlank(u) || isEmptyOrBlank(e) || isEmptyOrBlank(cfg.userName) || isEmptyOrBlank(cfg.userEmail))
         return false;
     if (u == cfg.userName || e == cfg.userEmail)
         return false;

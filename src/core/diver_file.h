@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text_helpers.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -13,7 +15,7 @@ struct DiverSlot {
     QString password; ///< at most 20 characters, as typed; empty means none
     QString email;    ///< at most 50 characters
 
-    bool isFree() const { return name.isEmpty() || name == QLatin1String(" "); }
+    bool isFree() const { return isEmptyOrBlank(name); }
 };
 
 /// The diver accounts of this computer: 100 slots numbered 1 to 100, stored in `user.zaf`

@@ -46,4 +46,9 @@ bool inttobool(int n)
     return n == 1;
 }
 
+bool isEmptyOrBlank(const QString& text)
+{
+    return text.isEmpty() || text == QLatin1String(" ");
+}
+
 } // namespace zaf

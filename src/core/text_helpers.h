@@ -13,5 +13,7 @@ QString fs_to_bs(const QString& text);
 int booltoint(const QString& text);
 /// True exactly when n is 1.
 bool inttobool(int n);
+/// True for an empty text or a single blank: how the diver file and the owner stamp say "none".
+bool isEmptyOrBlank(const QString& text);
 
 } // namespace zaf

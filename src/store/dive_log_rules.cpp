@@ -225,6 +225,7 @@ void installDiveLogRules(TData_Form& data)
     log.onNewRecord = [](Table& t) { newRecord(t); };
     log.onAfterEdit = [](Table& t) { afterEdit(t); };
     log.onBeforePost = [](Table& t) { beforePost(t); };
+    log.onAfterOpen = [](Table& t) { ensureDiverTotalsIndex(t); };
     log.onAfterPost = [&data](Table& t) { afterPost(data, t); };
     log.onAfterDelete = [&data](Table&) { afterDelete(data); };
     log.onAfterScroll = [&data](Table& t) { afterScroll(data, t); };

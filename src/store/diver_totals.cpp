@@ -50,6 +50,18 @@ double inDiverUnits(double depth, const QString& diveFormat, const QString& dive
     return diveFormat == QLatin1String("1") ? meters2feet(depth) : feet2meters(depth);
 }
 
+} // namespace
+
+void ensureDiverTotalsIndex(Table& log)
+{
+    // The four fields the totals read, so the pass over the diver's dives stays in the index.
+    RecordQuery::ensureIndex(log, QStringLiteral("zaf_diver_totals"),
+                             {QStringLiteral("DiverName"), QStringLiteral("Format"), QStringLiteral("MaximumDepth"),
+                              QStringLiteral("BottomTime")});
+}
+
+namespace {
+
 /// The totals over every dive logged under the diver's name, whoever owns it, as the walk
 /// over the log in key order would add them up, asked of the store in two indexed queries so
 /// that a post costs about the same with ten dives or ten thousand.
@@ -58,9 +70,6 @@ Totals totalsOf(Table& log, const QString& diverName, const QString& diverFormat
     using Column = RecordQuery::Column;
     const QString format = QStringLiteral("Format");
     const QString depth = QStringLiteral("MaximumDepth");
-    // The four fields the totals read, so the pass over the diver's dives stays in the index.
-    RecordQuery::ensureIndex(log, QStringLiteral("zaf_diver_totals"),
-                             {QStringLiteral("DiverName"), format, depth, QStringLiteral("BottomTime")});
     RecordQuery dives(log, Filter::equals(QStringLiteral("DiverName"), diverName));
     const QVector<QVariantList> systems = dives.aggregate(
         {{Column::Kind::Count, {}}, {Column::Kind::Sum, QStringLiteral("BottomTime")}, {Column::Kind::Max, depth}},

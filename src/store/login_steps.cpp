@@ -4,6 +4,7 @@
 #include "core/diver_file.h"
 #include "core/new_diver.h"
 #include "core/program_dir.h"
+#include "core/text_helpers.h"
 #include "core/trace.h"
 #include "store/data_form.h"
 #include "store/filter.h"
@@ -17,11 +18,6 @@ namespace {
 constexpr int kMinimumEmailLength = 6;
 constexpr int kUserNameMax = 40;
 constexpr int kUserEmailMax = 80;
-
-bool isBlank(const QString& s)
-{
-    return s.isEmpty() || s == QLatin1String(" ");
-}
 
 // Makes the logged-in diver's own Divers record; the new-record rule stamps the owner, and
 // where no rule is installed the diver is stamped here the same way.
@@ -123,7 +119,7 @@ LoginOutcome logIn(TData_Form& data, int slotIndex, ScreenSize screen)
     if (isPathSafeName(cfg.userName) && isPathSafeName(cfg.userEmail))
         makePictureDirectories(cfg.userName, cfg.userEmail);
 
-    const bool placeholder = isBlank(cfg.userName) || isBlank(cfg.userEmail) ||
+    const bool placeholder = isEmptyOrBlank(cfg.userName) || isEmptyOrBlank(cfg.userEmail) ||
                              cfg.userName == QLatin1String("Your Name") || cfg.userEmail == sampleEmailAddress();
     outcome.showConfiguration = placeholder || !current;
     return outcome;
