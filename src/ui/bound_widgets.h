@@ -16,7 +16,7 @@ class MemoField : public QPlainTextEdit {
 public:
     explicit MemoField(QWidget* parent = nullptr);
 
-signals:
+Q_SIGNALS:
     void doubleClicked();
     void focusLeft();
 
@@ -39,7 +39,7 @@ public:
     /// The completion of `typed`; empty when nothing fits. A link field asks its table.
     virtual QString completionOf(const QString& typed);
 
-signals:
+Q_SIGNALS:
     void doubleClicked();
 
 protected:
@@ -52,6 +52,7 @@ protected:
 private:
     void complete(const QString& typed);
     bool m_completing = false;
+    bool m_erasing = false; ///< the last key erased: its change is not completed
 };
 
 /// A text field with a drop-down of the records of another table ("link" fields, and the

@@ -6,11 +6,17 @@
 #include "ui/help_keys.h"
 #include "ui/help_topics.h"
 #include "ui/main_window.h"
+#include "ui/page_icons.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QUrl>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPixmap>
 #include <QToolBar>
 
 namespace zaf::gui {
@@ -114,29 +120,34 @@ int menuHelpTopic(const QString& path)
     return help_topic::MainWindow;
 }
 
-// Until the program ships its own pictures, each page button carries a badge with the
-// initials of its hint, so that all fifteen fit beside each other.
-QIcon badge(const QString& hint, const QColor& colour)
+enum class EditCommand { Copy, Cut, Paste };
+
+// The Edit menu works on the text field that has the focus; anything else ignores it.
+void editFocusedText(EditCommand command)
 {
-    QString letters;
-    for (const QString& word : hint.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        letters += word.at(0);
-    if (letters.size() == 1)
-        letters = hint.left(2);
-    QPixmap picture(24, 24);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(colour);
-    painter.setPen(colour.darker(140));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, 23, 23), 4, 4);
-    QFont font = painter.font();
-    font.setPixelSize(11);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(picture.rect(), Qt::AlignCenter, letters.left(2));
-    return QIcon(picture);
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* combo = qobject_cast<QComboBox*>(focus))
+        focus = combo->lineEdit();
+    auto run = [command](auto* field) {
+        switch (command) {
+        case EditCommand::Copy: field->copy(); break;
+        case EditCommand::Cut: field->cut(); break;
+        case EditCommand::Paste: field->paste(); break;
+        }
+    };
+    if (auto* line = qobject_cast<QLineEdit*>(focus))
+        run(line);
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(focus))
+        run(plain);
+    else if (auto* rich = qobject_cast<QTextEdit*>(focus))
+        run(rich);
+}
+
+// The help addresses go to the system's handler for web pages and mail. Whether the
+// computer is online is the handler's business until the server connection is there.
+void openAddress(const QString& address)
+{
+    QDesktopServices::openUrl(QUrl(address));
 }
 
 QMenu* childMenu(QWidget* parent, const QString& title)
@@ -196,6 +207,14 @@ void TMain::buildMenus()
         {"ExitItem", [this] { close(); }},
         {"AboutItem", [this] { if (aboutHook) aboutHook(); }},
         {"DebugViewerItem", [this] { if (debugViewerHook) debugViewerHook(); }},
+        {"CopyItem", [] { editFocusedText(EditCommand::Copy); }},
+        {"CutItem", [] { editFocusedText(EditCommand::Cut); }},
+        {"PasteItem", [] { editFocusedText(EditCommand::Paste); }},
+        {"DropDownListEditorItem", [this] { openDropDownListEditor(); }},
+        {"OnlineManualItem", [] { openAddress(vendorWebSite() + QStringLiteral("/zaf/manual/ZAFManual.html")); }},
+        {"ReleaseNotesItem", [] { openAddress(vendorWebSite() + QStringLiteral("/zaf/manual/zaf_rn.html")); }},
+        {"EmailSupportItem", [] { openAddress(QStringLiteral("mailto:") + supportMailAddress()); }},
+        {"VendorWebSiteItem", [] { openAddress(vendorWebSite()); }},
     };
     for (const auto& [name, run] : wired) {
         QAction* item = action(QLatin1String(name));
@@ -211,55 +230,19 @@ void TMain::buildToolBar()
     m_toolBar->setMovable(false);
     m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_toolBar->setIconSize(QSize(24, 24));
-    struct Button {
-        const char* hint;
-        int page; ///< -1: a command, not a page
-    };
-    const Button buttons[] = {
-        {"Dive Log", int(Page::DiveLog)},
-        {"Divers", int(Page::Divers)},
-        {"Dive Site", int(Page::DiveSites)},
-        {"Dive Resources", int(Page::DiveResources)},
-        {"Trip Reports", int(Page::TripReport)},
-        {"Equipment", int(Page::Equipment)},
-        {"Dive Computer", int(Page::DiveComputer)},
-        {"Pictures", int(Page::Pictures)},
-        {"Search", int(Page::Search)},
-        {"ZAF Main", int(Page::ZafMain)},
-        {"Others' Logs", int(Page::OthersLogs)},
-        {"Statistics", int(Page::Statistics)},
-        {"Message Board", int(Page::MessageBoard)},
-        {"Exit ZAF", -1},
-        {"Configure ZAF", -2},
-    };
-    for (const Button& b : buttons) {
+    for (const ToolButton& b : toolButtons()) {
         const QString hint = QLatin1String(b.hint);
-        const QColor colour = b.page == -1 ? QColor(0xa0, 0x30, 0x30)
-                              : b.page == -2 ? QColor(0x50, 0x50, 0x60)
-                                             : QColor(0x1f, 0x5f, 0x8f);
-        QAction* button = m_toolBar->addAction(badge(hint, colour), hint);
+        QAction* button = m_toolBar->addAction(toolButtonIcon(b, 24), hint);
         button->setToolTip(hint);
         button->setObjectName(QString(hint).remove(QLatin1Char(' ')).remove(QLatin1Char('\'')) + QStringLiteral("Button"));
         const int page = b.page;
-        if (page == -1)
+        if (page == ExitCommand)
             connect(button, &QAction::triggered, this, [this] { close(); });
-        else if (page == -2)
+        else if (page == ConfigureCommand)
             connect(button, &QAction::triggered, this, [this] { showConfiguration(); });
         else
             connect(button, &QAction::triggered, this, [this, page] { toolBarPage(Page(page)); });
     }
-}
-
-void TMain::toolBarPage(Page page)
-{
-    if (page == Page::MessageBoard && !networkFunctionsVisible()) {
-        ui().message(QStringLiteral("You must connect to the internet for this feature to function."), MessageKind::Information);
-        return;
-    }
-    // Without network functions the Search button finds in the local tables instead.
-    if (page == Page::Search && !networkFunctionsVisible())
-        return;
-    showPage(page);
 }
 
 QAction* TMain::action(const QString& objectName) const

@@ -15,8 +15,10 @@
 #include "ui/error_handler.h"
 #include "ui/help_keys.h"
 #include "ui/help_topics.h"
+#include "ui/menu_editor.h"
 #include "ui/shutdown_watchdog.h"
 #include "ui/sponsor_logo.h"
+#include "ui/program_icon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -101,6 +103,8 @@ TMain::TMain(QWidget* parent)
         QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     };
     destroyHook = [] { std::_Exit(0); };
+    screenLayoutHook = [this](int layout) { applyScreenLayout(layout); };
+    fontColourHook = [this](const QColor& colour) { setCaptionColour(colour); };
     buildMenus();
     buildToolBar();
     buildPages();
@@ -122,6 +126,7 @@ void TMain::setDataForm(store::TData_Form* form)
     m_data = form;
     if (!form)
         return;
+    buildRecordPages();
     // A store that restarts the program hands over to the new copy: this copy's lock must
     // be gone before that copy looks for it.
     auto restart = form->restartHook;
@@ -139,23 +144,30 @@ void TMain::buildPages()
     column->setContentsMargins(4, 4, 4, 0);
     column->setSpacing(4);
 
-    auto* topBar = new QWidget(central);
-    topBar->setObjectName(QStringLiteral("TopBar"));
-    auto* row = new QHBoxLayout(topBar);
+    m_topBar = new QWidget(central);
+    m_topBar->setObjectName(QStringLiteral("TopBar"));
+    auto* row = new QHBoxLayout(m_topBar);
     row->setContentsMargins(0, 0, 0, 0);
-    m_pagePicker = new QComboBox(topBar);
+    auto* picture = new QLabel(m_topBar);
+    picture->setObjectName(QStringLiteral("TopBarPicture"));
+    picture->setPixmap(programIcon(28));
+    row->addWidget(picture);
+    m_pagePicker = new QComboBox(m_topBar);
     m_pagePicker->setObjectName(QStringLiteral("PagePicker"));
     for (const PageInfo& page : kPages)
         m_pagePicker->addItem(QLatin1String(page.picker));
     m_pagePicker->setCurrentIndex(int(Page::DiveLog));
-    auto* goTo = new QPushButton(QStringLiteral("&Go To"), topBar);
+    auto* goTo = new QPushButton(QStringLiteral("&Go To"), m_topBar);
     goTo->setObjectName(QStringLiteral("GoToButton"));
     goTo->setEnabled(false);
+    m_pageIcon = new QLabel(m_topBar);
+    m_pageIcon->setObjectName(QStringLiteral("PageIcon"));
     row->addWidget(m_pagePicker);
     row->addWidget(goTo);
+    row->addWidget(m_pageIcon);
     row->addStretch(1);
     for (int n = 0; n < 2; ++n) {
-        auto* logo = new LogoLabel(topBar);
+        auto* logo = new LogoLabel(m_topBar);
         logo->setObjectName(QStringLiteral("Logo%1").arg(n + 1));
         logo->setVisible(false);
         logo->setMaximumHeight(40);
@@ -166,49 +178,57 @@ void TMain::buildPages()
         m_logos[n] = logo;
         row->addWidget(logo);
     }
-    column->addWidget(topBar);
+    column->addWidget(m_topBar);
 
+    auto* body = new QHBoxLayout;
+    body->setSpacing(4);
+    m_leftPanel = new QLabel(central);
+    m_leftPanel->setObjectName(QStringLiteral("LeftPanel"));
+    m_leftPanel->setFixedWidth(72);
+    m_leftPanel->setScaledContents(true);
+    m_leftPanel->setVisible(false);
+    body->addWidget(m_leftPanel);
     m_pages = new QTabWidget(central);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setUsesScrollButtons(true);
     for (const PageInfo& info : kPages) {
         auto* page = new QWidget(m_pages);
         page->setObjectName(QLatin1String(info.objectName));
+        auto* host = new QVBoxLayout(page);
+        host->setContentsMargins(0, 0, 0, 0);
         setHelpContext(page, help_topic::FirstPage + m_pages->count());
         m_pages->addTab(page, QLatin1String(info.tab));
     }
-    column->addWidget(m_pages, 1);
+    body->addWidget(m_pages, 1);
+    column->addLayout(body, 1);
     setCentralWidget(central);
+    buildStartPage();
 
-    // The dive computer selector and the screen saver button live on their pages.
-    auto* computerPage = m_pages->widget(int(Page::DiveComputer));
-    auto* computerRow = new QHBoxLayout(computerPage);
-    m_diveComputer = new QComboBox(computerPage);
+    // The dive computer selector and the screen saver button; they move onto their pages
+    // when the record pages are made.
+    m_diveComputer = new QComboBox(this);
     m_diveComputer->setObjectName(QStringLiteral("ComboBox14"));
-    computerRow->addWidget(new QLabel(QStringLiteral("Computer"), computerPage));
-    computerRow->addWidget(m_diveComputer);
-    computerRow->addStretch(1);
-    computerRow->setAlignment(Qt::AlignTop);
-    auto* picturesPage = m_pages->widget(int(Page::Pictures));
-    auto* picturesRow = new QHBoxLayout(picturesPage);
-    m_screenSaverButton = new QPushButton(QStringLiteral("Add to Screen Saver"), picturesPage);
+    m_diveComputer->setVisible(false);
+    m_screenSaverButton = new QPushButton(QStringLiteral("Add to Screen Saver"), this);
     m_screenSaverButton->setObjectName(QStringLiteral("AddToScreenSaverButton"));
     m_screenSaverButton->setEnabled(false);
     m_screenSaverButton->setVisible(false);
-    picturesRow->addWidget(m_screenSaverButton);
-    picturesRow->addStretch(1);
-    picturesRow->setAlignment(Qt::AlignTop);
 
     connect(m_pagePicker, &QComboBox::activated, this, [this](int index) {
         const Page page = Page(index);
         if ((page == Page::Search || page == Page::MessageBoard) && !networkFunctionsVisible()) {
+            // The entry is ignored; the page that shows is prepared again all the same.
             m_pagePicker->setCurrentIndex(m_pages->currentIndex());
+            PageControl1Change();
             return;
         }
         showPage(page);
     });
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
-        if (index >= 0)
-            m_pagePicker->setCurrentIndex(index);
+        if (index < 0)
+            return;
+        m_pagePicker->setCurrentIndex(index);
+        PageControl1Change();
     });
 }
 
@@ -409,12 +429,26 @@ void TMain::Prepare_to_close()
     ui().setStatus(kShuttingDown);
 }
 
+bool needsPost(store::Table& table)
+{
+    if (!table.isOpen() || !table.isEditing())
+        return false;
+    // A new record that nobody typed into holds only its defaults: storing it would leave
+    // an empty record behind, and a table whose new record needs values (equipment) would
+    // keep the diver from ever leaving its page. It is dropped, as a move drops it.
+    if (table.state() == store::Table::State::Insert && !table.modified()) {
+        table.cancel();
+        return false;
+    }
+    return true;
+}
+
 void TMain::postPending(std::initializer_list<store::Table*> tables)
 {
     // One table that cannot post must not keep the others, the configuration and the
     // closing of the store from happening: its error is reported and the shutdown goes on.
     for (store::Table* table : tables) {
-        if (!table->isOpen() || !table->isEditing())
+        if (!needsPost(*table))
             continue;
         try {
             table->post();
@@ -524,8 +558,12 @@ void TMain::showPage(Page page)
     const int index = int(page);
     if (index < 0 || index >= kPageCount)
         return;
-    m_pages->setCurrentIndex(index);
-    m_pagePicker->setCurrentIndex(index);
+    if (m_pages->currentIndex() == index) {
+        // Showing the page that already shows still saves, checks and prepares it.
+        PageControl1Change();
+        return;
+    }
+    m_pages->setCurrentIndex(index); // the tab change runs the page change rule
 }
 
 void TMain::setTransferControlsVisible(bool visible)

@@ -9,6 +9,9 @@
 #include <QTimer>
 #include <functional>
 #include <initializer_list>
+#include <memory>
+#include <optional>
+#include <QPixmap>
 
 class QAction;
 class QComboBox;
@@ -18,6 +21,7 @@ class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
+class QPlainTextEdit;
 
 namespace zaf::store {
 class TData_Form;
@@ -26,7 +30,17 @@ class Table;
 
 namespace zaf::gui {
 
+class DiveLogPage;
+class DiversPage;
 class ErrorHandler;
+
+/// Settles a table's pending change before the window posts it: drops a new record nobody
+/// typed into; true when a change is left to post.
+bool needsPost(store::Table& table);
+class OthersLogPage;
+class RecordPage;
+class DateTimePicker;
+class TMenu_Editor;
 
 /// The main window: menus, toolbar, the thirteen pages with their picker, the status line
 /// with its progress bar and Cancel button, the timers, and the start-up and shutdown steps.
@@ -94,6 +108,41 @@ public:
     Page currentPage() const override;
     bool pageControlEnabled() const override;
     void requestFocus(const QString& objectName) override;
+    QString depthUnitCaption() const override;
+    QString diverDepthUnitCaption() const override;
+    void setUnitCaptions(Page page, const UnitCaptions& captions) override;
+    void setDiverUnitCaptions(const QString& depth, const QString& weight) override;
+    SurfaceIntervalBoxes surfaceIntervalBoxes(Page page) const override;
+    void setSurfaceIntervalBoxes(Page page, const SurfaceIntervalBoxes& boxes) override;
+    void showGasMixturePage() override;
+    std::optional<double> pickDateTime(double current) override;
+    void setNavigatorButtons(Page page, unsigned buttons) override;
+    void setControlShown(Page page, PageControl control, bool shown) override;
+    void setPageShaded(Page page, bool shaded) override;
+    bool showPicture(Page page, const QString& filePath) override;
+    void setPictureAction(Page page, PictureAction action) override;
+    void refreshCertifications() override;
+    void resetPageScroll(Page page) override;
+
+    // --- pages
+    /// The record page shown on `page`; null for the tool pages without a table.
+    RecordPage* recordPage(Page page) const;
+    /// The page change rule: saves and checks pending edits, keeps the current picture and
+    /// prepares the page now shown. Runs after every change of the shown page.
+    void PageControl1Change();
+    /// A toolbar button: shows its page, or toggles the table view of a record page that
+    /// already shows.
+    void toolBarPage(Page page);
+    /// Applies one of the twelve screen layouts, shows the Dive Log page and sizes the window.
+    void applyScreenLayout(int layout);
+    /// Sizes the window so the Dive Log page just holds its fields.
+    void fitToDiveLogPage();
+    /// Reads the background pictures of the program directory's `backgrounds` folder.
+    void loadBackgrounds();
+    /// Colours every caption of the record pages.
+    void setCaptionColour(const QColor& colour);
+    /// Copy Record of the Dive Log page (`fromDivePage`) or of the Others' Logs page.
+    void Button20Click(bool fromDivePage);
 
     /// The Ui of this window (message boxes parented here, the status line).
     QtUi& windowUi() { return m_qtUi; }
@@ -126,7 +175,16 @@ private:
     void buildTimers();
     void loadLogos();
     void fillDiveComputerSelector();
-    void toolBarPage(Page page);
+    void buildRecordPages();
+    void buildStartPage();
+    void wireRecordPage(RecordPage* page);
+    void connectEditCommands();
+    void connectHelpLinks();
+    void openDropDownListEditor();
+    bool postEquipment();
+    bool postPictures();
+    void keepCurrentPicture(Page page);
+    void preparePage(Page page);
     void postPending(std::initializer_list<store::Table*> tables);
     void terminate();
     QAction* action(const QString& objectName) const;
@@ -150,6 +208,18 @@ private:
     QMenu* m_webMenu = nullptr;
     QMenu* m_debugMenu = nullptr;
     QToolBar* m_toolBar = nullptr;
+    QWidget* m_topBar = nullptr;
+    QLabel* m_leftPanel = nullptr;
+    QLabel* m_pageIcon = nullptr;
+    RecordPage* m_recordPages[13] = {};
+    DiveLogPage* m_diveLogPage = nullptr;
+    OthersLogPage* m_othersLogPage = nullptr;
+    DiversPage* m_diversPage = nullptr;
+    DateTimePicker* m_picker = nullptr;
+    std::unique_ptr<TMenu_Editor> m_menuEditor;
+    QPixmap m_backgrounds[13];
+    int m_layout = 0;
+    bool m_inPageChange = false;
 
     QTimer m_timer1, m_timer2, m_timer3, m_timer4, m_timer5, m_timer6, m_timer7;
     bool m_shown = false;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVector>
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -73,8 +74,11 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void connectWidget(int index);
     void typed(int index);
-    bool writeBack(Binding& binding);
+    /// Writes one typed text; `report` shows a refusal and puts the record's value back,
+    /// otherwise a refused text stays typed (it may be half a number).
+    bool writeBack(Binding& binding, bool report);
     void show(Binding& binding);
+    void setWidgetReadOnly(QWidget* widget, bool readOnly);
     void applyEditable();
     void dataChanged(store::Field* changed);
     int indexOf(const QObject* widget) const;
@@ -85,6 +89,8 @@ private:
     QHash<QString, Rules> m_rules;
     bool m_editable = true;
     bool m_showing = false;
+    QPointer<QWidget> m_entered; ///< the field whose enter rules ran and leave rules did not yet
+    int m_writing = -1; ///< the binding being written: the record's echo does not reset it
     std::shared_ptr<bool> m_alive;
 };
 

@@ -29,6 +29,9 @@ public:
     void click(NavigatorButton button);
     QToolButton* button(NavigatorButton button) const;
 
+    /// The frame's own preparation, before `beforeAction` (the record page writes typed text
+    /// back and hides its table view); pages leave it to the frame.
+    std::function<void(NavigatorButton)> prepareAction;
     /// Runs before every button's action (a page stores its grid, posts the dive log, hides its
     /// table view); an exception thrown here stops the action.
     std::function<void(NavigatorButton)> beforeAction;

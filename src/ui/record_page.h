@@ -13,6 +13,7 @@ class QCheckBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QStackedWidget;
 
 namespace zaf::store {
@@ -103,19 +104,28 @@ public:
     // --- view state of this page
     virtual void setNavigatorButtons(unsigned buttons);
     virtual void setUnitCaptions(const UnitCaptions& captions) { (void)captions; }
-    virtual void setControlShown(PageControl control, bool shown) { (void)control, (void)shown; }
+    /// Shows or hides the frame's own controls ("Take Ownership"); a page with controls of
+    /// its own handles those and passes the rest on to here.
+    virtual void setControlShown(PageControl control, bool shown);
     virtual bool showPicture(const QString& filePath) { (void)filePath; return false; }
     virtual void setPictureAction(PictureAction action) { (void)action; }
     virtual SurfaceIntervalBoxes surfaceIntervalBoxes() const { return {}; }
     virtual void setSurfaceIntervalBoxes(const SurfaceIntervalBoxes& boxes) { (void)boxes; }
     virtual void resetScroll() {}
     /// The drop-down lists were read afresh (after every opening of the store).
-    virtual void listsReloaded(const store::TData_Form& data) { (void)data; }
+    virtual void listsReloaded(const store::TData_Form& dataForm) { (void)dataForm; }
     /// Writes typed text back and stores what the page keeps outside the record's fields
     /// (the certification grid); run before the page changes and before navigating.
     virtual void storePending() { m_binder->flush(); }
+    /// The page's own preparation when the window turns to it (after pending edits were
+    /// posted): restrict its lists, start a record on an empty table, run its scroll rule.
+    virtual void enterPage() {}
 
-signals:
+    /// "Take Ownership" (in the bottom bar, hidden until the rules show it): makes the shown
+    /// record the logged-in diver's. Named "<navigator name>_TakeOwnership".
+    QPushButton* takeOwnershipButton() const { return m_takeOwnership; }
+
+Q_SIGNALS:
     void tableViewToggled(bool shown);
 
 protected:
@@ -131,10 +141,13 @@ private:
     QStackedWidget* m_stack;
     QWidget* m_form;
     TableGrid* m_grid = nullptr;
+    QPushButton* m_takeOwnership = nullptr;
     QWidget* m_bar;
     QPixmap m_background;
+    QPixmap m_scaledBackground; ///< m_background scaled to cover the page at its last size
     bool m_shaded = false;
     QVector<QLabel*> m_captions;
+    QColor m_captionColour;     ///< invalid until set: captions keep the style's colour
 };
 
 } // namespace zaf::gui

@@ -36,7 +36,7 @@ public:
     /// Moves the shown table to the selected row's record.
     void moveTableToSelection();
 
-signals:
+Q_SIGNALS:
     void rowDoubleClicked(int recNo);
     void left();
 

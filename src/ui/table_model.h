@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QStringList>
+#include <QVector>
 
 namespace zaf::store {
 class Table;
@@ -22,15 +23,22 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    /// The fields shown and their headings (an empty heading shows the field name); without
+    /// any, every field shows under its name. Takes effect at the next reload.
+    void setColumns(const QStringList& fields, const QStringList& headings = {});
     /// Forgets what was read: call after the table was reopened or changed.
     void reload();
 
 private:
     const QStringList& row(int n) const;
+    void readBlock(int first) const;
+    void seek(int recNo) const;
 
     store::Table& m_table;
     int m_rows = 0;
-    int m_columns = 0;
+    QStringList m_fields;       ///< as asked for
+    QStringList m_headings;     ///< as asked for
+    QVector<int> m_columns;     ///< field index of each column shown
     QStringList m_headers;
     mutable QHash<int, QStringList> m_cache;
 };

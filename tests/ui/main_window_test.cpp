@@ -91,8 +91,11 @@ TEST_F(MainWindowTest, RecordThatCannotBePostedDoesNotStopTheShutdown)
 {
     start();
     config().userName = QStringLiteral("Ann Diver");
-    data->Divers_Table.append(); // the required fields stay empty
+    // Something typed, but the required fields stay empty.
+    data->Divers_Table.append();
+    data->Divers_Table[QStringLiteral("City")].setAsString(QStringLiteral("Cairns"));
     data->DiveSite_Table.append();
+    data->DiveSite_Table[QStringLiteral("Location")].setAsString(QStringLiteral("Reef Bay"));
     main->close();
 
     ASSERT_EQ(ui.messages.size(), 2) << "each failed post is reported";

@@ -1,0 +1,180 @@
+#include "ui_fixture.h"
+
+#include "store/certifications.h"
+#include "store/login_steps.h"
+#include "support/fake_view_state.h"
+#include "ui/dive_selection_window.h"
+#include "ui/trip_report_page.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zaf::test {
+namespace {
+
+/// The Trip Report page in an active window over a real store: "Jo" logged in, three dives
+/// in Jo's log and one trip of Jo's shown.
+class TripReportPageTest : public UiFixture {
+protected:
+    void SetUp() override
+    {
+        UiFixture::SetUp();
+        start();
+        // The window reads a configuration record of its own at start: Jo logs in after it.
+        config().userName = QStringLiteral("Jo");
+        config().userEmail = QStringLiteral("jo@example.org");
+        store::closeLogin(*data);
+        view = std::make_unique<FakeViewState>(); // after the window, so that it is the view in force
+        view->page = Page::TripReport;
+
+        const std::pair<int, const char*> dives[] = {{1, "Blue Hole"}, {2, "Salt Pier"}, {3, "Thousand Steps"}};
+        for (const auto& [number, site] : dives) {
+            log().append();
+            log()[QStringLiteral("DiveNumber")].setAsInteger(number);
+            log()[QStringLiteral("DiveSite")].setAsString(QLatin1String(site));
+            log().post();
+        }
+
+        host = std::make_unique<QWidget>();
+        host->resize(600, 480);
+        auto* layout = new QVBoxLayout(host.get());
+        page = new gui::TripReportPage(*data, host.get());
+        sink = new QLineEdit(host.get());
+        layout->addWidget(page);
+        layout->addWidget(sink);
+        host->show();
+        QApplication::setActiveWindow(host.get());
+        QCoreApplication::processEvents();
+
+        // Entering the page on an empty trip table starts the first trip.
+        page->enterPage();
+        ASSERT_TRUE(trip().isEditing());
+        trip()[QStringLiteral("Location")].setAsString(QStringLiteral("Bonaire"));
+        trip().post();
+    }
+
+    void TearDown() override
+    {
+        host.reset();
+        view.reset();
+        UiFixture::TearDown();
+    }
+
+    store::Table& log() { return data->DiveLog_Table; }
+    store::Table& trip() { return data->Travel_Table; }
+    QStringList tripLines() { return store::memoLines(trip()[QStringLiteral("Dives")].asString()); }
+    QStringList shownLines()
+    {
+        QStringList lines;
+        for (int i = 0; i < page->divesList()->count(); ++i)
+            lines.append(page->divesList()->item(i)->text());
+        return lines;
+    }
+
+    static void focus(QWidget* w)
+    {
+        w->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(w->hasFocus()) << w->objectName().toStdString();
+    }
+
+    std::unique_ptr<FakeViewState> view;
+    std::unique_ptr<QWidget> host;
+    gui::TripReportPage* page = nullptr;
+    QLineEdit* sink = nullptr;
+};
+
+TEST_F(TripReportPageTest, TotalCostFollowsTheCostFieldsAsTheyAreLeft)
+{
+    const std::pair<const char*, const char*> costs[] = {
+        {"Trip_AirFare", "100"}, {"Trip_DiveCost", "200"}, {"Trip_MealCost", "50"},
+        {"Trip_MiscCost", "25"}, {"Trip_RoomRate", "10"}};
+    for (const auto& [name, value] : costs) {
+        QLineEdit* field = widget<QLineEdit>(page, name);
+        ASSERT_NE(field, nullptr);
+        focus(field);
+        field->selectAll();
+        type(field, QLatin1String(value));
+        focus(sink);
+    }
+    EXPECT_DOUBLE_EQ(trip()[QStringLiteral("TotalCost")].asFloat(), 385.0);
+
+    // Entering the total recomputes it too (here after a cost was changed past the page).
+    trip()[QStringLiteral("MiscCost")].clear();
+    focus(widget<QLineEdit>(page, "Trip_TotalCost"));
+    EXPECT_DOUBLE_EQ(trip()[QStringLiteral("TotalCost")].asFloat(), 360.0);
+}
+
+TEST_F(TripReportPageTest, DoneCountsEveryLineOfTheTripsList)
+{
+    trip().edit();
+    trip()[QStringLiteral("Dives")].setAsString(QStringLiteral("8 - Earlier\n9 - Earlier too"));
+    trip().post();
+    EXPECT_EQ(shownLines().size(), 2);
+
+    widget<QPushButton>(page, "AddDivesButton")->click();
+    gui::DiveSelectionWindow* selection = page->diveSelectionWindow();
+    ASSERT_NE(selection, nullptr);
+    EXPECT_TRUE(selection->isVisible());
+    EXPECT_EQ(selection->windowTitle(), "Dive Selection");
+    QListWidget* choices = selection->choices();
+    ASSERT_EQ(choices->count(), 3);
+    EXPECT_EQ(choices->item(2)->text(), "3 - Thousand Steps");
+    choices->selectAll();
+    widget<QPushButton>(selection, "AddSelectedDivesButton")->click();
+    widget<QPushButton>(selection, "DoneButton")->click();
+
+    EXPECT_FALSE(selection->isVisible());
+    EXPECT_EQ(tripLines(), (QStringList{"8 - Earlier", "9 - Earlier too", "1 - Blue Hole", "2 - Salt Pier",
+                                        "3 - Thousand Steps"}));
+    EXPECT_EQ(trip()[QStringLiteral("NumberofDives")].asInteger(), 5);
+    EXPECT_FALSE(trip().isEditing());
+    EXPECT_EQ(shownLines(), tripLines());
+}
+
+TEST_F(TripReportPageTest, ClearDivesEmptiesTheListOnlyOnYes)
+{
+    trip().edit();
+    trip()[QStringLiteral("Dives")].setAsString(QStringLiteral("1 - Blue Hole\n2 - Salt Pier"));
+    trip()[QStringLiteral("NumberofDives")].setAsInteger(2);
+    trip().post();
+
+    ui.answers = {Answer::No, Answer::Yes};
+    auto* clear = widget<QPushButton>(page, "ClearDivesButton");
+    clear->click();
+    EXPECT_EQ(tripLines().size(), 2);
+    clear->click();
+    EXPECT_EQ(ui.questions, QStringList(2, QStringLiteral("This will clear the dives from this trip report, "
+                                                          "your actual logs will not be affected.  Are you sure?")));
+    EXPECT_TRUE(tripLines().isEmpty());
+    EXPECT_EQ(trip()[QStringLiteral("NumberofDives")].asInteger(), 0);
+    EXPECT_FALSE(trip().isEditing());
+    EXPECT_EQ(page->divesList()->count(), 0);
+}
+
+TEST_F(TripReportPageTest, DeleteKeyRemovesTheSelectedLineOfAnOwnTrip)
+{
+    trip().edit();
+    trip()[QStringLiteral("Dives")].setAsString(QStringLiteral("1 - Blue Hole\n2 - Salt Pier\n3 - Thousand Steps"));
+    trip().post();
+    page->divesList()->setCurrentRow(1);
+    pressKey(page->divesList(), Qt::Key_Delete);
+    EXPECT_EQ(tripLines(), (QStringList{"1 - Blue Hole", "3 - Thousand Steps"}));
+    EXPECT_EQ(trip()[QStringLiteral("NumberofDives")].asInteger(), 2);
+
+    // Another diver's trip keeps its list.
+    trip().edit();
+    trip()[QStringLiteral("OwnerName")].setAsString(QStringLiteral("Al"));
+    trip().post();
+    page->divesList()->setCurrentRow(0);
+    pressKey(page->divesList(), Qt::Key_Delete);
+    pressKey(page->divesList(), Qt::Key_Insert);
+    EXPECT_EQ(tripLines().size(), 2);
+    EXPECT_EQ(page->diveSelectionWindow(), nullptr);
+}
+
+} // namespace
+} // namespace zaf::test
