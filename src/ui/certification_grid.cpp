@@ -5,7 +5,7 @@
 #include "store/certifications.h"
 #include "store/record_owner.h"
 #include "store/table.h"
-#include "ui/page_errors.h"
+#include "ui/slot_errors.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -155,7 +155,7 @@ void CertificationGrid::writeMemo(const QString& memo)
         m_divers[kMemo].setAsString(memo);
         m_divers.post();
     } catch (...) {
-        passToErrorHandler();
+        reportCurrentException();
     }
     fill();
 }

@@ -2,7 +2,7 @@
 
 #include "store/data_form.h"
 #include "store/trip_dives.h"
-#include "ui/page_errors.h"
+#include "ui/slot_errors.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -49,7 +49,7 @@ void DiveSelectionWindow::reload()
     try {
         m_choices->addItems(store::tripDiveChoices(m_data.DiveLog_Table));
     } catch (...) {
-        passToErrorHandler();
+        reportCurrentException();
     }
 }
 
@@ -63,7 +63,7 @@ void DiveSelectionWindow::addSelected()
     try {
         store::addTripDives(m_data.Travel_Table, m_data.DiveLog_Table, chosen);
     } catch (...) {
-        passToErrorHandler();
+        reportCurrentException();
     }
     Q_EMIT tripChanged();
 }
@@ -73,7 +73,7 @@ void DiveSelectionWindow::clearAll()
     try {
         store::clearTripDives(m_data.Travel_Table);
     } catch (...) {
-        passToErrorHandler();
+        reportCurrentException();
     }
     Q_EMIT tripChanged();
 }
@@ -83,7 +83,7 @@ void DiveSelectionWindow::finish()
     try {
         store::finishTripDives(m_data.Travel_Table);
     } catch (...) {
-        passToErrorHandler();
+        reportCurrentException();
     }
     Q_EMIT tripChanged();
     hide();

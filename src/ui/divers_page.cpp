@@ -8,7 +8,7 @@
 #include "ui/bound_widgets.h"
 #include "ui/certification_grid.h"
 #include "ui/mail_links.h"
-#include "ui/page_errors.h"
+#include "ui/slot_errors.h"
 #include "ui/page_pieces.h"
 #include "ui/record_navigator.h"
 
@@ -301,7 +301,7 @@ void DiversPage::convertUnits()
         binder().flush();
         calc::convertDiverRecord(m_data);
     } catch (...) {
-        passToErrorHandler();
+        reportCurrentException();
     }
 }
 
@@ -320,7 +320,7 @@ void DiversPage::openDive(int recNo)
         else if (m_data.OthersLog_Table.isOpen() && m_data.OthersLog_Table.locate(keyFields, key))
             viewState().showPage(Page::OthersLogs);
     } catch (...) {
-        passToErrorHandler();
+        reportCurrentException();
     }
 }
 

@@ -308,6 +308,8 @@ void TMain::showEvent(QShowEvent* event)
         return;
     m_shown = true;
     FormShow();
+    // The Dive Log page decides the window's size once the frame has been laid out.
+    QTimer::singleShot(0, this, [this] { fitToDiveLogPage(); });
 }
 
 void TMain::loadLogos()

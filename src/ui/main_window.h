@@ -176,6 +176,7 @@ private:
     void loadLogos();
     void fillDiveComputerSelector();
     void buildRecordPages();
+    void fitOnce();
     void buildStartPage();
     void wireRecordPage(RecordPage* page);
     void connectEditCommands();

@@ -4,7 +4,9 @@
 #include "ui/main_window.h"
 #include "ui/record_page.h"
 
+#include <QAbstractScrollArea>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -53,13 +55,27 @@ void TMain::applyScreenLayout(int layout)
 
 void TMain::fitToDiveLogPage()
 {
+    // Twice: scroll bars that were needed before the first pass are gone after it.
+    for (int pass = 0; pass < 2; ++pass)
+        fitOnce();
+}
+
+void TMain::fitOnce()
+{
     RecordPage* page = recordPage(Page::DiveLog);
     if (!page || !page->form())
         return;
     // The page area must just hold the Dive Log page's fields: grow or shrink the window by
     // what the page area lacks or has to spare, but never beyond the screen.
+    // The form sits in a scroll area: what the page shows of it is the scroll area's viewport.
+    auto* scroll = qobject_cast<QAbstractScrollArea*>(page->form()->parentWidget()
+                                                          ? page->form()->parentWidget()->parentWidget()
+                                                          : nullptr);
+    if (!scroll)
+        return;
+    layout()->activate();
     const QSize wanted = page->form()->sizeHint();
-    const QSize area = page->form()->size();
+    const QSize area = scroll->viewport()->size();
     if (!wanted.isValid() || area.isEmpty())
         return;
     QSize size = this->size() + (wanted - area);
