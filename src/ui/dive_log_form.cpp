@@ -1,6 +1,7 @@
 #include "ui/dive_log_form.h"
 
 #include "ui/bound_widgets.h"
+#include "ui/memo_enlargement.h"
 #include "ui/record_page.h"
 
 #include <QApplication>
@@ -142,7 +143,8 @@ DiveLogForm::DiveLogForm(RecordPage& page, const DiveLogFormNames& names, const 
     buildArea(DiveFieldArea::Owner, owner, names, lookups);
     layout->addWidget(owner);
 
-    form->installEventFilter(this);
+    if (m_comments)
+        m_commentsEnlargement = new MemoEnlargement(m_comments, form);
 }
 
 QWidget* DiveLogForm::buildCell(const DiveFieldSpec& spec, QWidget* panel, const QString& caption,
@@ -160,10 +162,8 @@ QWidget* DiveLogForm::buildCell(const DiveFieldSpec& spec, QWidget* panel, const
     QWidget* widget = buildField(cellForm, shown, names, lookups);
     m_fields.insert(spec.field, widget);
     m_captions += cellForm.captions();
-    if (spec.field == QLatin1String("Comments")) {
+    if (spec.field == QLatin1String("Comments"))
         m_comments = static_cast<MemoField*>(widget);
-        m_commentsHome = widget->parentWidget();
-    }
     return cell;
 }
 
@@ -411,44 +411,15 @@ void DiveLogForm::showGasMixture()
     m_subPages->setCurrentIndex(m_subPages->count() - 1);
 }
 
-void DiveLogForm::setCommentsEnlarged(bool enlarged)
+bool DiveLogForm::commentsEnlarged() const
 {
-    if (!m_comments || enlarged == m_enlarged || m_moving)
-        return;
-    // Moving the memo between parents takes its focus away for a moment; that is no "leave".
-    m_moving = true;
-    const bool hadFocus = m_comments->hasFocus();
-    auto* home = qobject_cast<QBoxLayout*>(m_commentsHome->layout());
-    if (enlarged) {
-        if (home) {
-            m_commentsIndex = home->indexOf(m_comments);
-            m_commentsStretch = home->stretch(m_commentsIndex);
-            home->removeWidget(m_comments);
-        }
-        m_commentsMaxHeight = m_comments->maximumHeight();
-        m_comments->setMaximumHeight(QWIDGETSIZE_MAX);
-        m_comments->setParent(m_page.form());
-        m_comments->setGeometry(m_page.form()->rect());
-        m_comments->show();
-        m_comments->raise();
-    } else {
-        m_comments->setMaximumHeight(m_commentsMaxHeight);
-        m_comments->setParent(m_commentsHome);
-        if (home)
-            home->insertWidget(m_commentsIndex, m_comments, m_commentsStretch);
-        m_comments->show();
-    }
-    m_enlarged = enlarged;
-    if (hadFocus || enlarged)
-        m_comments->setFocus(Qt::OtherFocusReason);
-    m_moving = false;
+    return m_commentsEnlargement && m_commentsEnlargement->enlarged();
 }
 
-bool DiveLogForm::eventFilter(QObject* watched, QEvent* event)
+void DiveLogForm::setCommentsEnlarged(bool enlarged)
 {
-    if (watched == m_page.form() && event->type() == QEvent::Resize && m_enlarged)
-        m_comments->setGeometry(m_page.form()->rect());
-    return QObject::eventFilter(watched, event);
+    if (m_commentsEnlargement)
+        m_commentsEnlargement->setEnlarged(enlarged);
 }
 
 void DiveLogForm::showOxygenWarning(QLineEdit* field)

@@ -20,6 +20,7 @@ class QWidget;
 namespace zaf::gui {
 
 class FieldForm;
+class MemoEnlargement;
 class MemoField;
 class NameLookup;
 class RecordPage;
@@ -113,9 +114,11 @@ public:
     /// Brings the "Gas Mixture" sub-page to the front.
     void showGasMixture();
     /// Whether the comments memo fills the page now.
-    bool commentsEnlarged() const { return m_enlarged; }
+    bool commentsEnlarged() const;
     /// Lets the comments memo fill the whole page, or puts it back under its caption.
     void setCommentsEnlarged(bool enlarged);
+    /// What moves the comments memo; null when the form has none.
+    MemoEnlargement* commentsEnlargement() const { return m_commentsEnlargement; }
 
     /// Red for an oxygen partial pressure above 1.4, else the normal text colour.
     static void showOxygenWarning(QLineEdit* field);
@@ -127,7 +130,6 @@ private:
     QWidget* buildField(FieldForm& form, const DiveFieldSpec& spec, const DiveLogFormNames& names,
                         const DiveLogLookups* lookups);
     QWidget* picturesPanel();
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     RecordPage& m_page;
     QHash<QString, QWidget*> m_fields;
@@ -138,12 +140,7 @@ private:
     QPushButton* m_copyRecord = nullptr;
     QVector<QLabel*> m_captions;
     MemoField* m_comments = nullptr;
-    QWidget* m_commentsHome = nullptr; ///< the cell whose layout holds the memo when not enlarged
-    int m_commentsIndex = 0;           ///< its place in that layout
-    int m_commentsStretch = 0;
-    int m_commentsMaxHeight = 0;
-    bool m_enlarged = false;
-    bool m_moving = false;
+    MemoEnlargement* m_commentsEnlargement = nullptr;
 };
 
 /// Runs `entered` and `left` when the widget takes and loses the keyboard focus.

@@ -7,6 +7,8 @@
 #include "store/dive_site_into_dive.h"
 #include "ui/bound_widgets.h"
 #include "ui/dive_log_form.h"
+#include "ui/linked_records.h"
+#include "ui/memo_enlargement.h"
 #include "ui/name_lookup.h"
 
 #include <QLineEdit>
@@ -20,6 +22,21 @@ namespace {
 const DiveLogFormNames kNames{QStringLiteral("DiveLog"), QString::fromLatin1(kDiveLogDiverNameField),
                               QStringLiteral("DiveLogSubPages"), QString(),
                               QStringLiteral("DiveLogCopyRecordButton")};
+
+/// The links of the entry's fields: the diver and the buddies, the site and the dive shop.
+QVector<RecordLink> diveLogLinks()
+{
+    QVector<RecordLink> links;
+    for (const DiveFieldSpec& spec : diveLogFieldSpecs()) {
+        if (spec.kind != DiveFieldKind::Link)
+            continue;
+        const LinkedTable to = spec.link == DiveLinkTo::Divers      ? LinkedTable::Divers
+                               : spec.link == DiveLinkTo::DiveSites ? LinkedTable::DiveSites
+                                                                    : LinkedTable::DiveResources;
+        links.append({spec.field, to});
+    }
+    return links;
+}
 
 } // namespace
 
@@ -48,6 +65,7 @@ DiveLogPage::DiveLogPage(store::TData_Form& dataForm, QWidget* parent)
 
     installFieldRules();
     installIntervalBoxRules();
+    installRecordLinks(*this, m_data, diveLogLinks());
     listsReloaded(dataForm);
 
     // The boxes show the entry's surface interval after every move and change of the entry.
@@ -127,10 +145,7 @@ void DiveLogPage::installFieldRules()
     });
 
     // The comments memo fills the page on a double click, and goes back on the next or on leaving it.
-    MemoField* comments = m_form->comments();
-    connect(comments, &MemoField::doubleClicked, this,
-            [this] { m_form->setCommentsEnlarged(!m_form->commentsEnlarged()); });
-    connect(comments, &MemoField::focusLeft, this, [this] { m_form->setCommentsEnlarged(false); });
+    m_form->commentsEnlargement()->followDoubleClicks();
 }
 
 void DiveLogPage::installIntervalBoxRules()

@@ -4,6 +4,7 @@
 #include "store/data_form.h"
 #include "store/drop_down_lists.h"
 #include "ui/bound_widgets.h"
+#include "ui/linked_records.h"
 #include "ui/name_lookup.h"
 #include "ui/page_pieces.h"
 
@@ -31,6 +32,7 @@ EquipmentPage::EquipmentPage(store::TData_Form& dataForm, QWidget* parent)
     form.text(QStringLiteral("Size"), QStringLiteral("Size"), 1, 3);
     form.text(QStringLiteral("Warranty"), QStringLiteral("Warranty"), 1, 4, 2);
     form.link(QStringLiteral("DiveShop"), QStringLiteral("Purchased From"), m_shops.get(), true, 2, 0, 2);
+    installRecordLinks(*this, dataForm, {{QStringLiteral("DiveShop"), LinkedTable::DiveResources}});
     auto* date = form.text(QStringLiteral("Date"), QStringLiteral("Purchase Date"), 2, 2, 2);
     date->setToolTip(QStringLiteral("Dbl Click to pick a date"));
     binder().onDoubleClick(QStringLiteral("Date"), [this] { calc::pickDateTime(table(), QStringLiteral("Date")); });

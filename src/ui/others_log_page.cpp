@@ -4,6 +4,7 @@
 #include "store/data_form.h"
 #include "ui/bound_widgets.h"
 #include "ui/dive_log_form.h"
+#include "ui/memo_enlargement.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -36,10 +37,7 @@ OthersLogPage::OthersLogPage(store::TData_Form& dataForm, QWidget* parent)
     auto* oxygen = qobject_cast<QLineEdit*>(m_form->field(QStringLiteral("O2pp")));
     binder().onTextChanged(QStringLiteral("O2pp"), [oxygen] { DiveLogForm::showOxygenWarning(oxygen); });
 
-    MemoField* comments = m_form->comments();
-    connect(comments, &MemoField::doubleClicked, this,
-            [this] { m_form->setCommentsEnlarged(!m_form->commentsEnlarged()); });
-    connect(comments, &MemoField::focusLeft, this, [this] { m_form->setCommentsEnlarged(false); });
+    m_form->commentsEnlargement()->followDoubleClicks();
 
     QPointer<OthersLogPage> self(this);
     auto previous = dataForm.OthersLog_DataSource.onDataChange;

@@ -8,8 +8,10 @@
 #include "store/trip_dives.h"
 #include "ui/bound_widgets.h"
 #include "ui/dive_selection_window.h"
+#include "ui/linked_records.h"
+#include "ui/memo_enlargement.h"
 #include "ui/name_lookup.h"
-#include "ui/page_errors.h"
+#include "ui/slot_errors.h"
 #include "ui/page_pieces.h"
 
 #include <QGridLayout>
@@ -62,6 +64,10 @@ TripReportPage::TripReportPage(store::TData_Form& dataForm, QWidget* parent)
     fields.link(field("TravelAgent"), tr("Travel Agent"), m_companies.get(), true, 1, 2, 3);
     fields.link(field("DiveShop"), tr("Dive Shop"), m_companies.get(), true, 2, 0, 2);
     fields.link(field("Lodging"), tr("Lodging"), m_companies.get(), true, 2, 2, 3);
+    installRecordLinks(*this, m_data,
+                       {{field("TravelAgent"), LinkedTable::DiveResources},
+                        {field("DiveShop"), LinkedTable::DiveResources},
+                        {field("Lodging"), LinkedTable::DiveResources}});
     const char* const costCaptions[] = {"Room Rate", "Air Fare", "Dive Cost", "Meal Cost", "Misc. Cost"};
     for (int i = 0; i < 5; ++i) {
         fields.text(field(kCosts[i]), tr(costCaptions[i]), 3, i);
@@ -72,7 +78,9 @@ TripReportPage::TripReportPage(store::TData_Form& dataForm, QWidget* parent)
     m_currency = fields.text(field("Currency"), tr("Currency"), 4, 1);
     fields.text(field("NumberofDives"), tr("Number of Dives"), 4, 2);
 
-    fields.memo(field("TripReport"), tr("Trip Report"), 5, 0, 1, 2);
+    MemoField* report = fields.memo(field("TripReport"), tr("Trip Report"), 5, 0, 1, 2);
+    // A long report reads better at full size: a double click lets it fill the page.
+    (new MemoEnlargement(report, form()))->followDoubleClicks();
     m_tabs = new QTabWidget(form());
     m_tabs->setObjectName(QStringLiteral("TripSubPages"));
     fields.grid()->addWidget(m_tabs, 5, 2, 1, 3);
@@ -83,6 +91,10 @@ TripReportPage::TripReportPage(store::TData_Form& dataForm, QWidget* parent)
     m_dives = new QListWidget(divesPanel);
     m_dives->setObjectName(QStringLiteral("TripDivesList"));
     m_dives->installEventFilter(this);
+    // A line of the list stands for one of the diver's own dives: a double click shows it.
+    connect(m_dives, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        runReported([&] { showOwnDive(m_data, store::diveNumberOfChoice(item->text())); });
+    });
     divesLayout->addWidget(m_dives);
     auto* buttons = new QHBoxLayout;
     m_addDives = new QPushButton(tr("Add Dives"), divesPanel);
@@ -193,7 +205,7 @@ void TripReportPage::clearDives()
     try {
         store::clearTripDives(table());
     } catch (...) {
-        passToErrorHandler();
+        reportCurrentException();
     }
     showDives();
 }
@@ -206,7 +218,7 @@ void TripReportPage::removeSelectedDive()
     try {
         store::removeTripDive(table(), row);
     } catch (...) {
-        passToErrorHandler();
+        reportCurrentException();
     }
     showDives();
 }

@@ -3,12 +3,14 @@
 #include "store/certifications.h"
 #include "store/login_steps.h"
 #include "support/fake_view_state.h"
+#include "ui/bound_widgets.h"
 #include "ui/dive_selection_window.h"
 #include "ui/trip_report_page.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -79,6 +81,30 @@ protected:
         w->setFocus(Qt::OtherFocusReason);
         QCoreApplication::processEvents();
         ASSERT_TRUE(w->hasFocus()) << w->objectName().toStdString();
+    }
+
+    /// Clicks and then double clicks a point of a widget, as the mouse does.
+    static void doubleClickAt(QWidget* w, QPointF at)
+    {
+        const QPointF global = w->mapToGlobal(at);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
+            QMouseEvent event(type, at, global, Qt::LeftButton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(w, &event);
+        }
+        QCoreApplication::processEvents();
+    }
+
+    static void doubleClick(gui::MemoField* memo)
+    {
+        // A memo takes its mouse clicks on its viewport.
+        doubleClickAt(memo->viewport(), QRectF(memo->viewport()->rect()).center());
+    }
+
+    void doubleClickDiveLine(int row)
+    {
+        QListWidget* list = page->divesList();
+        doubleClickAt(list->viewport(), QRectF(list->visualItemRect(list->item(row))).center());
     }
 
     std::unique_ptr<FakeViewState> view;
@@ -174,6 +200,76 @@ TEST_F(TripReportPageTest, DeleteKeyRemovesTheSelectedLineOfAnOwnTrip)
     pressKey(page->divesList(), Qt::Key_Insert);
     EXPECT_EQ(tripLines().size(), 2);
     EXPECT_EQ(page->diveSelectionWindow(), nullptr);
+}
+
+// A line of the trip's list stands for the diver's own dive of that number: a double click
+// shows it on the Dive Log page. A buddy's dive of the same number, or a dive no longer in the
+// log, shows nothing.
+TEST_F(TripReportPageTest, DoubleClickOnADiveLineShowsThatDiveOfTheDiver)
+{
+    log().append();
+    log()[QStringLiteral("DiverName")].setAsString(QStringLiteral("Al"));
+    log()[QStringLiteral("DiveNumber")].setAsInteger(5);
+    log()[QStringLiteral("DiveSite")].setAsString(QStringLiteral("Klein Bonaire"));
+    log().post();
+    trip().edit();
+    trip()[QStringLiteral("Dives")].setAsString(QStringLiteral("1 - Blue Hole\n3 - Thousand Steps\n5 - Klein Bonaire\n9 - Gone"));
+    trip().post();
+    ASSERT_EQ(shownLines().size(), 4);
+
+    const struct {
+        int row;
+        bool shown;
+    } cases[] = {{1, true}, {0, true}, {2, false}, {3, false}};
+    for (const auto& c : cases) {
+        const QString line = shownLines().at(c.row);
+        ASSERT_TRUE(log().locate({QStringLiteral("DiveNumber")}, {2}));
+        view->shownPages.clear();
+
+        doubleClickDiveLine(c.row);
+
+        if (c.shown) {
+            EXPECT_EQ(view->shownPages, QList<Page>{Page::DiveLog}) << line.toStdString();
+            EXPECT_EQ(log()[QStringLiteral("DiverName")].asString(), QStringLiteral("Jo")) << line.toStdString();
+            EXPECT_EQ(log()[QStringLiteral("DiveNumber")].asString() + QStringLiteral(" - ") +
+                          log()[QStringLiteral("DiveSite")].asString(),
+                      line);
+        } else {
+            EXPECT_TRUE(view->shownPages.isEmpty()) << line.toStdString();
+            EXPECT_EQ(log()[QStringLiteral("DiveNumber")].asInteger(), 2) << line.toStdString();
+        }
+    }
+    EXPECT_TRUE(ui.messages.isEmpty()) << ui.messages.join('|').toStdString();
+}
+
+TEST_F(TripReportPageTest, TripReportFillsThePageOnADoubleClickAndGoesBackOnLeaving)
+{
+    auto* memo = widget<gui::MemoField>(page, "Trip_TripReport");
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->toolTip(), QStringLiteral("Dbl Click to toggle full screen"));
+    QWidget* memoHome = memo->parentWidget();
+    const QRect small = memo->geometry();
+
+    doubleClick(memo);
+    EXPECT_EQ(memo->parentWidget(), page->form());
+    EXPECT_EQ(memo->geometry(), page->form()->rect());
+    // It keeps filling the page as the window is resized.
+    host->resize(700, 560);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(memo->geometry(), page->form()->rect());
+    host->resize(600, 480);
+    QCoreApplication::processEvents();
+
+    doubleClick(memo);
+    EXPECT_EQ(memo->parentWidget(), memoHome);
+    EXPECT_GE(memoHome->layout()->indexOf(memo), 0) << "back under its caption";
+    EXPECT_EQ(memo->geometry(), small);
+
+    doubleClick(memo);
+    focus(memo);
+    focus(sink);
+    EXPECT_EQ(memo->parentWidget(), memoHome);
+    EXPECT_EQ(memo->geometry(), small);
 }
 
 } // namespace
