@@ -8,6 +8,7 @@
 #include "store/data_form.h"
 #include "ui/application.h"
 #include "ui/background_pictures.h"
+#include "ui/clickable_label.h"
 #include "ui/error_handler.h"
 #include "ui/program_icon.h"
 #include "ui/record_navigator.h"
@@ -24,21 +25,6 @@
 
 namespace zaf::gui {
 namespace {
-
-// The start page: the program's picture, which opens the dive log when clicked.
-class StartPicture : public QLabel {
-public:
-    using QLabel::QLabel;
-    std::function<void()> clicked;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        QLabel::mouseReleaseEvent(event);
-        if (clicked)
-            clicked();
-    }
-};
 
 /// The pages whose toolbar button, pressed again, shows or hides their table view.
 bool hasTableViewToggle(Page page)
@@ -88,7 +74,7 @@ int backgroundSlotOf(Page page)
 void TMain::buildStartPage()
 {
     QWidget* sheet = m_pages->widget(int(Page::ZafMain));
-    auto* picture = new StartPicture(sheet);
+    auto* picture = new ClickableLabel(sheet);
     picture->setObjectName(QStringLiteral("StartPicture"));
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(programIcon(160));

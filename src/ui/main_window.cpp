@@ -12,6 +12,7 @@
 #include "store/data_form.h"
 #include "store/errors.h"
 #include "ui/application.h"
+#include "ui/clickable_label.h"
 #include "ui/error_handler.h"
 #include "ui/help_keys.h"
 #include "ui/help_topics.h"
@@ -70,20 +71,6 @@ constexpr int kPageCount = int(sizeof kPages / sizeof kPages[0]);
 const QString kPressF1 = QStringLiteral("Press F1 for help");
 const QString kShuttingDown = QStringLiteral("ZAF is Shutting Down...");
 
-// A logo that opens its target when clicked.
-class LogoLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-    std::function<void()> clicked;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        QLabel::mouseReleaseEvent(event);
-        if (clicked)
-            clicked();
-    }
-};
 
 } // namespace
 
@@ -167,7 +154,7 @@ void TMain::buildPages()
     row->addWidget(m_pageIcon);
     row->addStretch(1);
     for (int n = 0; n < 2; ++n) {
-        auto* logo = new LogoLabel(m_topBar);
+        auto* logo = new ClickableLabel(m_topBar);
         logo->setObjectName(QStringLiteral("Logo%1").arg(n + 1));
         logo->setVisible(false);
         logo->setMaximumHeight(40);

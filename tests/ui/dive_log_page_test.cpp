@@ -77,11 +77,8 @@ protected:
     {
         UiFixture::SetUp();
         start();
-        // Logged in after the window read its configuration.
-        config().userName = QStringLiteral("Jo");
-        config().userEmail = QStringLiteral("jo@example.org");
         ASSERT_TRUE(log().isOpen());
-        store::closeLogin(*data);
+        logInJo();
         view = std::make_unique<PagesView>(); // after the window, so that it is the view in force
 
         host = std::make_unique<QWidget>();

@@ -36,23 +36,11 @@ protected:
         UiFixture::SetUp();
         setUi(&recording);
         start();
-        // The window reads a configuration record of its own at start: Jo logs in after it.
-        config().userName = QStringLiteral("Jo");
-        config().userEmail = QStringLiteral("jo@example.org");
-        store::closeLogin(*data);
+        logInJo();
         view = std::make_unique<FakeViewState>(); // after the window, so that it is the view in force
         view->page = Page::Divers;
-
-        host = std::make_unique<QWidget>();
-        host->resize(600, 480);
-        auto* layout = new QVBoxLayout(host.get());
-        page = new gui::DiversPage(*data, host.get());
-        sink = new QLineEdit(host.get());
-        layout->addWidget(page);
-        layout->addWidget(sink);
-        host->show();
-        QApplication::setActiveWindow(host.get());
-        QCoreApplication::processEvents();
+        page = new gui::DiversPage(*data);
+        host = hostWindow({600, 480}, {page}, sink);
     }
 
     void TearDown() override

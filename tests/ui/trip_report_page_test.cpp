@@ -25,10 +25,7 @@ protected:
     {
         UiFixture::SetUp();
         start();
-        // The window reads a configuration record of its own at start: Jo logs in after it.
-        config().userName = QStringLiteral("Jo");
-        config().userEmail = QStringLiteral("jo@example.org");
-        store::closeLogin(*data);
+        logInJo();
         view = std::make_unique<FakeViewState>(); // after the window, so that it is the view in force
         view->page = Page::TripReport;
 
@@ -40,16 +37,8 @@ protected:
             log().post();
         }
 
-        host = std::make_unique<QWidget>();
-        host->resize(600, 480);
-        auto* layout = new QVBoxLayout(host.get());
-        page = new gui::TripReportPage(*data, host.get());
-        sink = new QLineEdit(host.get());
-        layout->addWidget(page);
-        layout->addWidget(sink);
-        host->show();
-        QApplication::setActiveWindow(host.get());
-        QCoreApplication::processEvents();
+        page = new gui::TripReportPage(*data);
+        host = hostWindow({600, 480}, {page}, sink);
 
         // Entering the page on an empty trip table starts the first trip.
         page->enterPage();

@@ -7,17 +7,22 @@
 #include "core/ini_settings.h"
 #include "core/program_dir.h"
 #include "store/data_form.h"
+#include "store/login_steps.h"
 #include "support/scripted_ui.h"
 #include "ui/error_handler.h"
 #include "ui/login_form.h"
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
 
 namespace zaf::test {
@@ -106,6 +111,32 @@ protected:
     {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &press);
+    }
+
+    /// Logs "Jo" in as the login window leaves things. Called after start(): the window reads
+    /// a configuration record of its own when it is made.
+    void logInJo()
+    {
+        config().userName = QStringLiteral("Jo");
+        config().userEmail = QStringLiteral("jo@example.org");
+        store::closeLogin(*data);
+    }
+
+    /// A shown, active window of `size` holding `pages` one above the other and, under them,
+    /// `sink`: a line edit that can take the focus away from the pages.
+    static std::unique_ptr<QWidget> hostWindow(QSize size, std::initializer_list<QWidget*> pages, QLineEdit*& sink)
+    {
+        auto host = std::make_unique<QWidget>();
+        host->resize(size);
+        auto* layout = new QVBoxLayout(host.get());
+        for (QWidget* page : pages)
+            layout->addWidget(page);
+        sink = new QLineEdit(host.get());
+        layout->addWidget(sink);
+        host->show();
+        QApplication::setActiveWindow(host.get());
+        QCoreApplication::processEvents();
+        return host;
     }
 
     bool homeFileExists(const QString& name) const { return QFileInfo::exists(home.filePath(name)); }
