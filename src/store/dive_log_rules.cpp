@@ -11,6 +11,9 @@
 #include "store/errors.h"
 #include "store/schema.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace zaf::store {
 namespace {
 
@@ -43,6 +46,23 @@ const char* const kCarried[] = {
 QString fieldName(const char* name)
 {
     return QString::fromLatin1(name);
+}
+
+/// The unit system of the diver's own `Divers` record (as the configuration chose it), read
+/// through a cursor of its own; imperial when the record is missing or undecided.
+int diversOwnFormat(const Table& log, const QString& diver)
+{
+    try {
+        Table divers(QStringLiteral("divers_format"));
+        divers.setDefinition(schema::divers());
+        divers.setPath(QFileInfo(log.path()).dir().filePath(QStringLiteral("Divers")));
+        divers.open();
+        if (divers.findKey({diver}) && divers[QStringLiteral("Format")].asString() == QLatin1String("1"))
+            return 1;
+    } catch (const DatabaseError&) {
+        // Without the diver's record the entry starts imperial, as an empty log always did.
+    }
+    return 0;
 }
 
 /// Fills a new entry from the diver's own latest dive (highest number, then latest start).
@@ -118,6 +138,11 @@ void newRecord(Table& log)
     if (appState().previousDiveEnd > 0)
         carryOver(log, previous);
     previous.close();
+    // Nothing carried over (the diver's first dive): the entry starts in the diver's own
+    // units, so that what is worked out while it is typed, such as the SAC rate, already
+    // uses the constants of the units the diver types in.
+    if (log[QStringLiteral("Format")].isNull())
+        log[QStringLiteral("Format")].setAsInteger(diversOwnFormat(log, cfg.userName));
 
     if (viewState().currentPage() == Page::DiveLog && !viewState().bulkLoad())
         viewState().requestFocus(QString::fromLatin1(kDiveLogDiverNameField));

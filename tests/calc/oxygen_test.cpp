@@ -79,8 +79,8 @@ TEST_F(OxygenRuleTest, MetricDepthUsesTenMetersPerAtmosphere)
 {
     // Comma decimals too: the shown partial pressure is read back in the same settings.
     zaf::testing::RegionalSettingsGuard comma(zaf::testing::commaSettings());
-    view.depthCaption = QStringLiteral("Meters");
     addDive(1, {{"Format", 1}, {"MaximumDepth", 30.0}, {"BottomTime", 30}, {"T1O2", 32.0}});
+    view.depthCaption = QStringLiteral("Meters"); // as the page shows a metric entry
     calc::computeOxygen(data);
     EXPECT_DOUBLE_EQ(field("O2pp").asFloat(), 1.28);
     EXPECT_DOUBLE_EQ(field("O2Exposure").asFloat(), 16.6666666666667);

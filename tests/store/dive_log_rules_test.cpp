@@ -158,6 +158,27 @@ TEST_F(DiveLogRulesTest, EditingClearsTheSentFlagAndStampsOncePer86Seconds)
     }
 }
 
+// Nothing is carried over to a first dive, but its units are known: the diver's own.
+TEST_F(DiveLogRulesTest, FirstDiveStartsInTheDiversOwnUnits)
+{
+    for (const int format : {1, 0}) {
+        store::Table& divers = data->Divers_Table;
+        if (divers.findKey({"Jo"}))
+            divers.edit();
+        else
+            divers.append();
+        fill(divers, {{"DiverName", "Jo"}, {"OwnerName", "Jo"}, {"OwnerEmail", "jo@example.org"}});
+        divers.post();
+        // The Divers record's own edit rule takes its units from the page's caption: set them after.
+        divers.edit();
+        divers["Format"].setAsInteger(format);
+        divers.post();
+        log().append();
+        EXPECT_EQ(log()["Format"].asString(), QString::number(format));
+        log().cancel();
+    }
+}
+
 TEST_F(DiveLogRulesTest, PostFillsAnUndecidedUnitSystemFromTheDepthCaption)
 {
     struct Case {
