@@ -81,7 +81,20 @@ void TMain::buildStartPage()
     picture->setCursor(Qt::PointingHandCursor);
     picture->setToolTip(QStringLiteral("Dive Log"));
     picture->clicked = [this] { showPage(Page::DiveLog); };
-    sheet->layout()->addWidget(picture);
+    auto* name = new QLabel(QStringLiteral("Zafaro"), sheet);
+    name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont big = name->font();
+    big.setPointSizeF(big.pointSizeF() * 2.2);
+    big.setBold(true);
+    name->setFont(big);
+    auto* hint = new QLabel(QStringLiteral("Click the flag to open your dive log."), sheet);
+    hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto* column = static_cast<QVBoxLayout*>(sheet->layout());
+    column->addStretch(2);
+    column->addWidget(picture);
+    column->addWidget(name);
+    column->addWidget(hint);
+    column->addStretch(3);
 }
 
 void TMain::wireRecordPage(RecordPage* page)
@@ -195,8 +208,9 @@ void TMain::setControlShown(Page page, PageControl control, bool shown)
 
 void TMain::setPageShaded(Page page, bool shaded)
 {
+    // An empty table shows no record of anybody's: its page keeps the normal face.
     if (RecordPage* record = recordPage(page))
-        record->setShaded(shaded);
+        record->setShaded(shaded && record->table().isOpen() && !record->table().isEmpty());
 }
 
 bool TMain::showPicture(Page page, const QString& filePath)

@@ -41,6 +41,21 @@ void addToForm(RecordPage* page, QWidget* widget)
     layout->addWidget(widget);
 }
 
+/// The buttons a page's navigator offers until the record rules choose: downloaded records
+/// are not typed in, and the others' log is only read.
+unsigned navigatorButtonsOf(Page page)
+{
+    const unsigned moves = NavFirst | NavPrior | NavNext | NavLast;
+    switch (page) {
+    case Page::DiveComputer:
+        return moves | NavDelete;
+    case Page::OthersLogs:
+        return moves;
+    default:
+        return moves | NavInsert | NavDelete;
+    }
+}
+
 } // namespace
 
 void TMain::buildRecordPages()
@@ -48,6 +63,7 @@ void TMain::buildRecordPages()
     store::TData_Form& d = *m_data;
     auto place = [this](RecordPage* page) {
         m_recordPages[int(page->page())] = page;
+        page->setNavigatorButtons(navigatorButtonsOf(page->page()));
         m_pages->widget(int(page->page()))->layout()->addWidget(page);
         wireRecordPage(page);
     };
