@@ -79,6 +79,7 @@ int main(int argc, char* argv[])
     login.show();
     main.show();
     const int code = QApplication::exec();
+    main.setDataForm(nullptr); // the pages over the tables go before the tables
     zaf::setUi(nullptr);
     return code;
 }

@@ -110,6 +110,8 @@ TMain::~TMain()
 
 void TMain::setDataForm(store::TData_Form* form)
 {
+    if (m_data && form != m_data)
+        releaseRecordPages();
     m_data = form;
     if (!form)
         return;

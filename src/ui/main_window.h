@@ -55,7 +55,8 @@ public:
     explicit TMain(QWidget* parent = nullptr);
     ~TMain() override;
 
-    /// The data module, created after the window; null until then.
+    /// The data module, created after the window; null until then. The record pages are
+    /// made over it here; setting null (before the data module goes) takes them down again.
     void setDataForm(store::TData_Form* form);
     store::TData_Form* dataForm() const { return m_data; }
     /// Where errors caught during shutdown go (the application's handler).
@@ -176,6 +177,7 @@ private:
     void loadLogos();
     void fillDiveComputerSelector();
     void buildRecordPages();
+    void releaseRecordPages();
     void fitOnce();
     void buildStartPage();
     void wireRecordPage(RecordPage* page);

@@ -58,6 +58,25 @@ unsigned navigatorButtonsOf(Page page)
 
 } // namespace
 
+void TMain::releaseRecordPages()
+{
+    // The pages and windows over the store's tables go before the store does: a widget that
+    // is destroyed may still write back what was typed into it.
+    m_menuEditor.reset();
+    // The window's own controls that sit on tool pages stay with the window.
+    for (QWidget* own : {static_cast<QWidget*>(m_diveComputer), static_cast<QWidget*>(m_screenSaverButton)}) {
+        own->hide();
+        own->setParent(this);
+    }
+    for (RecordPage*& page : m_recordPages) {
+        delete page;
+        page = nullptr;
+    }
+    m_diveLogPage = nullptr;
+    m_othersLogPage = nullptr;
+    m_diversPage = nullptr;
+}
+
 void TMain::buildRecordPages()
 {
     store::TData_Form& d = *m_data;

@@ -147,6 +147,22 @@ TEST_F(MainWindowPagesTest, AnUntouchedNewRecordIsDroppedWhenThePageChanges)
     EXPECT_TRUE(data->Equipment_Table.isEmpty());
 }
 
+// The program ends by taking the pages down before the store: nothing that a page holds may
+// be touched once the tables are gone (the sanitizer build watches the memory here).
+TEST_F(MainWindowPagesTest, PagesGoBeforeTheStoreDoes)
+{
+    startLoggedIn();
+    main->showPage(Page::DiveSites);
+    auto* name = widget<QLineEdit>(page(Page::DiveSites), "DiveSite_Edit");
+    ASSERT_NE(name, nullptr);
+    type(name, QStringLiteral("Shark Point"));
+    main->setDataForm(nullptr);
+    EXPECT_EQ(page(Page::DiveSites), nullptr);
+    EXPECT_NE(widget<QComboBox>(main.get(), "ComboBox14"), nullptr) << "the window keeps its own controls";
+    data.reset();
+    main.reset();
+}
+
 TEST_F(MainWindowPagesTest, EnteringAnEmptyDiveLogStartsAnEntry)
 {
     startLoggedIn();

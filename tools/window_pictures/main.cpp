@@ -95,6 +95,7 @@ int main(int argc, char* argv[])
     configuration.show();
     ok &= save(configuration, out.filePath(QStringLiteral("configuration.png")));
     zaf::appState().exitRequested = true; // leave without the shutdown steps
+    main.setDataForm(nullptr);
     zaf::setUi(nullptr);
     return ok ? 0 : 1;
 }
