@@ -33,13 +33,13 @@ QStringList waterConditionsFor(const QString& entryType)
     return kAllWaterConditions;
 }
 
-const QVector<DiveFieldSpec>& diveLogFieldSpecs()
+const QVector<DiveFieldInfo>& diveLogFields()
 {
     using K = DiveFieldKind;
     using A = DiveFieldArea;
     using L = DiveLinkTo;
     // Columns: the main area and the sub-pages are grids of 24 equal columns.
-    static const QVector<DiveFieldSpec> specs = {
+    static const QVector<DiveFieldInfo> infos = {
         // main area
         {"DiverName", "Diver Name", K::Link, A::Main, 0, 0, 5, {}, L::Divers},
         {"DiveNumber", "Dive #", K::Text, A::Main, 0, 5, 2},
@@ -164,7 +164,7 @@ const QVector<DiveFieldSpec>& diveLogFieldSpecs()
         {"O2pp", "O2 p.p.", K::Text, A::GasMixture, 4, 0, 1},
         {"O2Exposure", "% O2 Exposr", K::Text, A::GasMixture, 4, 1, 1},
     };
-    return specs;
+    return infos;
 }
 
 } // namespace zaf::gui

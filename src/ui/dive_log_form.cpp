@@ -147,7 +147,7 @@ DiveLogForm::DiveLogForm(RecordPage& page, const DiveLogFormNames& names, const 
         m_commentsEnlargement = new MemoEnlargement(m_comments, form);
 }
 
-QWidget* DiveLogForm::buildCell(const DiveFieldSpec& spec, QWidget* panel, const QString& caption,
+QWidget* DiveLogForm::buildCell(const DiveFieldInfo& info, QWidget* panel, const QString& caption,
                                 const DiveLogFormNames& names, const DiveLogLookups* lookups)
 {
     // Each field is built in a cell of its own, so that its caption sits over it however the
@@ -156,13 +156,13 @@ QWidget* DiveLogForm::buildCell(const DiveFieldSpec& spec, QWidget* panel, const
     FieldForm cellForm(cell, m_page.binder(), names.fieldPrefix);
     cellForm.grid()->setContentsMargins(0, 0, 0, 0);
     cellForm.grid()->setSpacing(2);
-    DiveFieldSpec shown = spec;
-    if (spec.kind != DiveFieldKind::ShownCheck) // a check box carries its caption itself
+    DiveFieldInfo shown = info;
+    if (info.kind != DiveFieldKind::ShownCheck) // a check box carries its caption itself
         shown.caption = caption;
     QWidget* widget = buildField(cellForm, shown, names, lookups);
-    m_fields.insert(spec.field, widget);
+    m_fields.insert(info.field, widget);
     m_captions += cellForm.captions();
-    if (spec.field == QLatin1String("Comments"))
+    if (info.field == QLatin1String("Comments"))
         m_comments = static_cast<MemoField*>(widget);
     return cell;
 }
@@ -175,16 +175,16 @@ void DiveLogForm::buildArea(DiveFieldArea area, QWidget* panel, const DiveLogFor
         auto* line = new QHBoxLayout(panel);
         line->setContentsMargins(6, 2, 6, 4);
         line->setSpacing(kSpacing);
-        for (const DiveFieldSpec& spec : diveLogFieldSpecs()) {
-            if (spec.area != area)
+        for (const DiveFieldInfo& info : diveLogFields()) {
+            if (info.area != area)
                 continue;
-            if (spec.kind != DiveFieldKind::ShownCheck) {
-                auto* caption = new QLabel(spec.caption, panel);
-                caption->setObjectName(names.fieldPrefix + QLatin1Char('_') + spec.field + QStringLiteral("_Caption"));
+            if (info.kind != DiveFieldKind::ShownCheck) {
+                auto* caption = new QLabel(info.caption, panel);
+                caption->setObjectName(names.fieldPrefix + QLatin1Char('_') + info.field + QStringLiteral("_Caption"));
                 m_captions.append(caption);
                 line->addWidget(caption);
             }
-            line->addWidget(buildCell(spec, panel, QString(), names, lookups), spec.field == QLatin1String("OwnerEmail") ? 2 : 1);
+            line->addWidget(buildCell(info, panel, QString(), names, lookups), info.field == QLatin1String("OwnerEmail") ? 2 : 1);
         }
         line->addStretch(1);
         m_copyRecord = new QPushButton(tr("Copy Record"), panel);
@@ -210,21 +210,21 @@ void DiveLogForm::buildArea(DiveFieldArea area, QWidget* panel, const DiveLogFor
         totals->setVerticalSpacing(2);
     }
     QGridLayout* grid = columnGrid(fieldsPanel);
-    for (const DiveFieldSpec& spec : diveLogFieldSpecs()) {
-        if (spec.area != area)
+    for (const DiveFieldInfo& info : diveLogFields()) {
+        if (info.area != area)
             continue;
-        if (totals && spec.row >= 3) {
-            totals->addWidget(buildCell(spec, totals->parentWidget(), spec.caption, names, lookups), spec.row - 3,
-                              spec.column, Qt::AlignBottom);
+        if (totals && info.row >= 3) {
+            totals->addWidget(buildCell(info, totals->parentWidget(), info.caption, names, lookups), info.row - 3,
+                              info.column, Qt::AlignBottom);
             continue;
         }
-        QWidget* cell = buildCell(spec, fieldsPanel, spec.caption, names, lookups);
+        QWidget* cell = buildCell(info, fieldsPanel, info.caption, names, lookups);
         // Memos take the height they are given; every other cell keeps its field at the
         // bottom, so that fields with and without a caption line up.
-        if (spec.kind == DiveFieldKind::Memo) {
-            grid->addWidget(cell, spec.row, spec.column, 1, spec.span);
+        if (info.kind == DiveFieldKind::Memo) {
+            grid->addWidget(cell, info.row, info.column, 1, info.span);
         } else {
-            grid->addWidget(cell, spec.row, spec.column, 1, spec.span, Qt::AlignBottom);
+            grid->addWidget(cell, info.row, info.column, 1, info.span, Qt::AlignBottom);
         }
     }
     // Rows keep their height; what a taller sub-page leaves over stays below them.
@@ -307,54 +307,54 @@ void DiveLogForm::buildArea(DiveFieldArea area, QWidget* panel, const DiveLogFor
     }
 }
 
-QWidget* DiveLogForm::buildField(FieldForm& form, const DiveFieldSpec& spec, const DiveLogFormNames& names,
+QWidget* DiveLogForm::buildField(FieldForm& form, const DiveFieldInfo& info, const DiveLogFormNames& names,
                                  const DiveLogLookups* lookups)
 {
     using K = DiveFieldKind;
-    const QString name = spec.field == QLatin1String("DiverName") ? names.diverName : QString();
+    const QString name = info.field == QLatin1String("DiverName") ? names.diverName : QString();
     QWidget* widget = nullptr;
-    if (spec.kind == K::Memo) {
-        MemoField* memo = form.memo(spec.field, spec.caption, 0, 0, 1, 1, name);
+    if (info.kind == K::Memo) {
+        MemoField* memo = form.memo(info.field, info.caption, 0, 0, 1, 1, name);
         if (!lookups)
             memo->setReadOnly(true);
         // Room for a line or two: a double click gives the comments the whole page.
         memo->setMinimumHeight(0);
-        const int lines = spec.field == QLatin1String("Comments") ? 2 : 1;
+        const int lines = info.field == QLatin1String("Comments") ? 2 : 1;
         memo->setMaximumHeight(memo->fontMetrics().lineSpacing() * lines + 10);
         widget = memo;
-    } else if (spec.kind == K::ShownCheck) {
-        auto* box = new QCheckBox(spec.caption, form.grid()->parentWidget());
-        box->setObjectName(names.fieldPrefix + QLatin1Char('_') + spec.field);
+    } else if (info.kind == K::ShownCheck) {
+        auto* box = new QCheckBox(info.caption, form.grid()->parentWidget());
+        box->setObjectName(names.fieldPrefix + QLatin1Char('_') + info.field);
         form.grid()->addWidget(box, 0, 0);
-        form.binder().bind(box, spec.field, true);
+        form.binder().bind(box, info.field, true);
         widget = box;
-    } else if (spec.kind == K::Check) {
-        widget = form.check(spec.field, spec.caption, 0, 0, name);
-    } else if (!lookups || spec.kind == K::Shown) {
-        widget = form.readOnly(spec.field, spec.caption, 0, 0, 1, name);
-    } else if (spec.kind == K::Text) {
-        widget = form.text(spec.field, spec.caption, 0, 0, 1, name);
-    } else if (spec.kind == K::List || spec.kind == K::Computer) {
-        ListField* list = form.list(spec.field, spec.caption, spec.items, 0, 0, 1, name);
+    } else if (info.kind == K::Check) {
+        widget = form.check(info.field, info.caption, 0, 0, name);
+    } else if (!lookups || info.kind == K::Shown) {
+        widget = form.readOnly(info.field, info.caption, 0, 0, 1, name);
+    } else if (info.kind == K::Text) {
+        widget = form.text(info.field, info.caption, 0, 0, 1, name);
+    } else if (info.kind == K::List || info.kind == K::Computer) {
+        ListField* list = form.list(info.field, info.caption, info.items, 0, 0, 1, name);
         fitToCell(list);
         widget = list;
     } else {
         NameLookup* lookup = lookups->locations;
-        if (spec.link == DiveLinkTo::Divers)
+        if (info.link == DiveLinkTo::Divers)
             lookup = lookups->divers;
-        else if (spec.link == DiveLinkTo::DiveSites)
+        else if (info.link == DiveLinkTo::DiveSites)
             lookup = lookups->diveSites;
-        else if (spec.link == DiveLinkTo::DiveResources)
+        else if (info.link == DiveLinkTo::DiveResources)
             lookup = lookups->diveResources;
         // Locations offer the drop-down list table's entries; links offer their table's names.
-        LinkField* link = form.link(spec.field, spec.caption, lookup, spec.kind == K::Link, 0, 0, 1, name);
+        LinkField* link = form.link(info.field, info.caption, lookup, info.kind == K::Link, 0, 0, 1, name);
         fitToCell(link);
         widget = link;
     }
-    if (!spec.hint.isEmpty())
-        widget->setToolTip(spec.hint);
+    if (!info.hint.isEmpty())
+        widget->setToolTip(info.hint);
     // The cells are spanned by what their fields hold, so a field takes its cell's width.
-    if (spec.kind != K::Check && spec.kind != K::ShownCheck) {
+    if (info.kind != K::Check && info.kind != K::ShownCheck) {
         widget->setMinimumWidth(10);
         widget->setMaximumWidth(QWIDGETSIZE_MAX);
     }

@@ -49,7 +49,7 @@ enum class DiveFieldArea { Main, Owner, Buddies, Environment, Suit, Safety, GasM
 enum class DiveLinkTo { None, Divers, DiveSites, DiveResources };
 
 /// One field of the form: a cell of its area's grid (rows and columns of the caption-over-field cells).
-struct DiveFieldSpec {
+struct DiveFieldInfo {
     QString field;
     QString caption;
     DiveFieldKind kind;
@@ -63,7 +63,7 @@ struct DiveFieldSpec {
 };
 
 /// Every field of a dive log entry shown on the pages, in the order they are built.
-const QVector<DiveFieldSpec>& diveLogFieldSpecs();
+const QVector<DiveFieldInfo>& diveLogFields();
 
 /// The water conditions offered for an entry type: "Shore Entry" and "Boat Entry" have their
 /// own; any other entry type offers the full list.
@@ -125,9 +125,9 @@ public:
 
 private:
     void buildArea(DiveFieldArea area, QWidget* panel, const DiveLogFormNames& names, const DiveLogLookups* lookups);
-    QWidget* buildCell(const DiveFieldSpec& spec, QWidget* panel, const QString& caption,
+    QWidget* buildCell(const DiveFieldInfo& info, QWidget* panel, const QString& caption,
                        const DiveLogFormNames& names, const DiveLogLookups* lookups);
-    QWidget* buildField(FieldForm& form, const DiveFieldSpec& spec, const DiveLogFormNames& names,
+    QWidget* buildField(FieldForm& form, const DiveFieldInfo& info, const DiveLogFormNames& names,
                         const DiveLogLookups* lookups);
     QWidget* picturesPanel();
 

@@ -27,13 +27,13 @@ const DiveLogFormNames kNames{QStringLiteral("DiveLog"), QString::fromLatin1(kDi
 QVector<RecordLink> diveLogLinks()
 {
     QVector<RecordLink> links;
-    for (const DiveFieldSpec& spec : diveLogFieldSpecs()) {
-        if (spec.kind != DiveFieldKind::Link)
+    for (const DiveFieldInfo& info : diveLogFields()) {
+        if (info.kind != DiveFieldKind::Link)
             continue;
-        const LinkedTable to = spec.link == DiveLinkTo::Divers      ? LinkedTable::Divers
-                               : spec.link == DiveLinkTo::DiveSites ? LinkedTable::DiveSites
+        const LinkedTable to = info.link == DiveLinkTo::Divers      ? LinkedTable::Divers
+                               : info.link == DiveLinkTo::DiveSites ? LinkedTable::DiveSites
                                                                     : LinkedTable::DiveResources;
-        links.append({spec.field, to});
+        links.append({info.field, to});
     }
     return links;
 }
