@@ -7,13 +7,12 @@
 #include "core/ui.h"
 #include "store/data_form.h"
 #include "store/errors.h"
-#include "store/filter.h"
+#include "store/record_owner.h"
 #include "store/schema.h"
 
 namespace zaf::calc {
 
 using store::Field;
-using store::Filter;
 using store::Table;
 
 namespace {
@@ -37,13 +36,8 @@ std::optional<double> previousDiveEnd(store::TData_Form& data)
             key.append(log[name].value());
 
         Table previous(QStringLiteral("t_table"));
-        previous.setDefinition(def);
-        previous.setPath(log.path());
-        previous.open();
-        const QString& name = config().userName;
-        previous.setFilter(Filter::allOf({Filter::equals(QStringLiteral("OwnerName"), name),
-                                          Filter::equals(QStringLiteral("OwnerEmail"), config().userEmail),
-                                          Filter::equals(QStringLiteral("DiverName"), name)}));
+        store::openSecondCursor(previous, log);
+        previous.setFilter(store::ownDivesFilter());
         if (previous.isEmpty())
             return 0.0;
         previous.findNearest(key);

@@ -7,6 +7,7 @@
 #include "core/view_state.h"
 #include "store/data_form.h"
 #include "store/filter.h"
+#include "store/record_owner.h"
 #include "store/schema.h"
 
 #include <array>
@@ -59,9 +60,7 @@ qint64 nextDiveNumber(TData_Form& data, Table& ownLatest)
 {
     const QString& user = config().userName;
     Table divers(QStringLiteral("t_divers"));
-    divers.setDefinition(schema::divers());
-    divers.setPath(data.Divers_Table.path());
-    divers.open();
+    openSecondCursor(divers, data.Divers_Table);
     // The count is kept on the record the diver owns (the diver totals look there too).
     divers.setFilter(Filter::equals(QStringLiteral("OwnerName"), user));
     const bool found = divers.findKey({user});
@@ -85,12 +84,8 @@ bool copyDiveRecord(TData_Form& data, Table& source)
     // The diver's own latest dive, read through a cursor of its own so that neither the
     // shown entry nor the source moves.
     Table ownLatest(QStringLiteral("t_table"));
-    ownLatest.setDefinition(schema::diveLog());
-    ownLatest.setPath(data.DiveLog_Table.path());
-    ownLatest.open();
-    ownLatest.setFilter(Filter::allOf({Filter::equals(QStringLiteral("OwnerName"), user),
-                                       Filter::equals(QStringLiteral("OwnerEmail"), cfg.userEmail),
-                                       Filter::equals(QStringLiteral("DiverName"), user)}));
+    openSecondCursor(ownLatest, data.DiveLog_Table);
+    ownLatest.setFilter(ownDivesFilter());
     ownLatest.last();
 
     // Whoever named the user on the source dive is named by the source diver on the copy.

@@ -122,13 +122,9 @@ void newRecord(Table& log)
     // A cursor of its own, so the shown entry and its events stay untouched.
     Table previous(QStringLiteral("t_table"));
     write_debug_message(kNewRecord, QStringLiteral("created t_table"));
-    previous.setDefinition(schema::diveLog());
-    previous.setPath(log.path());
-    previous.setFilter(Filter::allOf({Filter::equals(QStringLiteral("OwnerName"), cfg.userName),
-                                      Filter::equals(QStringLiteral("OwnerEmail"), cfg.userEmail),
-                                      Filter::equals(QStringLiteral("DiverName"), cfg.userName)}));
     write_debug_message(kNewRecord, QStringLiteral("opening t_table"));
-    previous.open();
+    openSecondCursor(previous, log);
+    previous.setFilter(ownDivesFilter());
     previous.last();
 
     Field& previousEnd = previous[QStringLiteral("EndTime")];

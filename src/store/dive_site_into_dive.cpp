@@ -3,7 +3,6 @@
 #include "store/data_form.h"
 #include "store/errors.h"
 #include "store/record_owner.h"
-#include "store/schema.h"
 
 namespace zaf::store {
 namespace {
@@ -48,9 +47,7 @@ void copyDiveSiteIntoDive(TData_Form& data)
     try {
         // A cursor of its own: the Dive Site page keeps showing the site it showed.
         Table site(QStringLiteral("t_site"));
-        site.setDefinition(schema::diveSite());
-        site.setPath(data.DiveSite_Table.path());
-        site.open();
+        openSecondCursor(site, data.DiveSite_Table);
         if (!site.findKey({siteName}))
             return;
         assign(log, QStringLiteral("DiveType"), site[QStringLiteral("DiveType")].value());

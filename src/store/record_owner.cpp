@@ -24,6 +24,14 @@ bool sharingSwitch(Sharing kind)
     return config().enableRecordSharing;
 }
 
+Filter ownDivesFilter()
+{
+    const ConfigRecord& cfg = config();
+    return Filter::allOf({Filter::equals(QStringLiteral("OwnerName"), cfg.userName),
+                          Filter::equals(QStringLiteral("OwnerEmail"), cfg.userEmail),
+                          Filter::equals(QStringLiteral("DiverName"), cfg.userName)});
+}
+
 bool isOwnRecord(Table& table)
 {
     return table[kOwnerName].asString() == config().userName && table[kOwnerEmail].asString() == config().userEmail;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/filter.h"
+
 #include <QString>
 
 namespace zaf::store {
@@ -13,6 +15,9 @@ enum class Sharing { Contact, Record, Picture };
 bool sharingSwitch(Sharing kind);
 /// The record is the logged-in diver's: its owner name and e-mail are the configuration's.
 bool isOwnRecord(Table& table);
+/// The logged-in diver's own dives in a dive log: owned by the diver and logged under the
+/// diver's name (entries the diver keeps for somebody else are owned but are not the diver's dives).
+Filter ownDivesFilter();
 /// The record belongs to another diver account on this computer.
 bool isOtherLocalDiverRecord(Table& table);
 /// Writes the logged-in diver's name and e-mail into the record's owner stamp.

@@ -63,6 +63,14 @@ QString Table::fileName() const
     return table_file::fileNameFor(m_path);
 }
 
+void openSecondCursor(Table& cursor, const Table& of)
+{
+    cursor.close();
+    cursor.setDefinition(of.definition());
+    cursor.setPath(of.path());
+    cursor.open();
+}
+
 void Table::setDefinition(const TableDef& def)
 {
     if (isOpen())

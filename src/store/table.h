@@ -114,6 +114,8 @@ public:
     Field* findField(const QString& name);
     Field& operator[](const QString& name) { return field(name); }
     const TableDef& layout() const { return m_layout; }
+    /// The layout the program expects when one was set, else the file's own.
+    const TableDef& definition() const { return m_expected ? *m_expected : m_layout; }
 
     // --- display off and on
     void disableControls();
@@ -216,5 +218,9 @@ private:
     int m_cachedCount = -1;
     int m_cachedRecNo = -1;
 };
+
+/// Opens `cursor` as a table object of its own on the file of `of`, with its fields: a look-up
+/// through it moves neither `of` nor whatever shows `of`. Throws DatabaseError as open() does.
+void openSecondCursor(Table& cursor, const Table& of);
 
 } // namespace zaf::store

@@ -3,7 +3,6 @@
 #include "core/config_record.h"
 #include "store/certifications.h"
 #include "store/errors.h"
-#include "store/schema.h"
 #include "store/table.h"
 
 namespace zaf::store {
@@ -18,9 +17,7 @@ constexpr int kNumberLength = 5;
 /// A cursor of its own over the entries of `log`'s view whose diver is the logged-in diver.
 void openOwnDives(Table& cursor, const Table& log)
 {
-    cursor.setDefinition(schema::diveLog());
-    cursor.setPath(log.path());
-    cursor.open();
+    openSecondCursor(cursor, log);
     cursor.setFilter(Filter::allOf({log.filter(), Filter::equals(QStringLiteral("DiverName"), config().userName)}));
 }
 

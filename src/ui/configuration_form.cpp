@@ -7,7 +7,6 @@
 #include "store/data_form.h"
 #include "store/errors.h"
 #include "store/login_steps.h"
-#include "store/schema.h"
 #include "store/table.h"
 #include "ui/help_keys.h"
 #include "ui/help_topics.h"
@@ -208,10 +207,8 @@ void TConfiguration_form::loadDiverUnits()
         return;
     // A table object of its own, so the look-up does not move the Divers page's record.
     store::Table divers;
-    divers.setDefinition(store::schema::divers());
-    divers.setPath(m_data->Divers_Table.path());
     try {
-        divers.open();
+        store::openSecondCursor(divers, m_data->Divers_Table);
         if (divers.locate({QStringLiteral("DiverName")}, {user})) {
             const bool imperial = divers[QStringLiteral("Format")].asInteger() == 0;
             (imperial ? m_imperial : m_metric)->setChecked(true);

@@ -1,16 +1,9 @@
 #include "ui/dive_log_form.h"
+#include "ui/page_pieces.h"
 
 namespace zaf::gui {
 
 namespace {
-
-QStringList tenToOne()
-{
-    QStringList items;
-    for (int i = 10; i >= 1; --i)
-        items.append(QString::number(i));
-    return items;
-}
 
 QStringList letters()
 {
@@ -49,9 +42,7 @@ const QVector<DiveFieldInfo>& diveLogFields()
         {"Location", "Location", K::Location, A::Main, 1, 0, 6},
         {"DiveSite", "Dive Site", K::Link, A::Main, 1, 6, 6, {}, L::DiveSites},
         {"DiveOperation", "Dive Shop", K::Link, A::Main, 1, 12, 6, {}, L::DiveResources},
-        {"DiveType", "Dive Type", K::List, A::Main, 1, 18, 6,
-         {"Beach", "Cave", "Cavern", "Cenotes", "Ice", "Lake", "Open Water", "Pond", "Pool", "Reef", "River",
-          "Sandbar", "Swim Through", "Wall", "Wreck"}},
+        {"DiveType", "Dive Type", K::List, A::Main, 1, 18, 6, diveTypeItems()},
         {"AirPressureStart", "Start PSI", K::Text, A::Main, 2, 0, 3},
         {"AirPressureEnd", "End PSI", K::Text, A::Main, 2, 3, 3},
         {"PSIUsed", "Used PSI", K::Text, A::Main, 2, 6, 3},
@@ -59,7 +50,7 @@ const QVector<DiveFieldInfo>& diveLogFields()
         {"MaximumDepth", "Max. Depth", K::Text, A::Main, 2, 12, 4},
         // columns 16-18 of row 2: the depth unit button
         {"AverageDepth", "Avg. Depth", K::Text, A::Main, 2, 19, 5},
-        {"Rating", "Dive Rating", K::List, A::Main, 4, 6, 3, tenToOne()},
+        {"Rating", "Dive Rating", K::List, A::Main, 4, 6, 3, ratingItems()},
         // columns 0-5 of row 3: the surface interval boxes
         {"PGStart", "Pressure Group", K::List, A::Main, 3, 6, 4, letters()},
         {"PGEnd", "", K::List, A::Main, 3, 10, 2, letters()},

@@ -23,12 +23,8 @@ void EditableTableModel::reload()
     m_editRow = -1;
     if (m_table.isOpen()) {
         try {
-            if (!m_cursor->isOpen() || m_cursor->path() != m_table.path()) {
-                m_cursor->close();
-                m_cursor->setDefinition(m_table.layout());
-                m_cursor->setPath(m_table.path());
-                m_cursor->open();
-            }
+            if (!m_cursor->isOpen() || m_cursor->path() != m_table.path())
+                store::openSecondCursor(*m_cursor, m_table);
             m_cursor->setIndexName(m_table.indexName());
             m_cursor->setFilter(m_table.filter());
             m_rows = m_cursor->recordCount();

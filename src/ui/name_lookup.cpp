@@ -23,7 +23,7 @@ bool NameLookup::ensureOpen()
         return true;
     try {
         auto cursor = std::make_unique<store::Table>(m_of.objectName() + QStringLiteral("_Lookup"));
-        openSecondCursor(*cursor, m_of);
+        store::openSecondCursor(*cursor, m_of);
         if (cursor->layout().primaryKey.size() <= m_fixed.size())
             return false; // no name after the fixed keys: nothing to look up
         m_cursor = std::move(cursor);
@@ -90,12 +90,5 @@ QStringList NameLookup::names()
     return all;
 }
 
-void openSecondCursor(store::Table& cursor, const store::Table& of)
-{
-    cursor.close();
-    cursor.setDefinition(of.layout());
-    cursor.setPath(of.path());
-    cursor.open();
-}
 
 } // namespace zaf::gui

@@ -35,7 +35,4 @@ private:
     std::unique_ptr<store::Table> m_cursor;
 };
 
-/// Opens `cursor` as a second table object on the file of `of`, with its layout.
-void openSecondCursor(store::Table& cursor, const store::Table& of);
-
 } // namespace zaf::gui

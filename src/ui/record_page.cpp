@@ -145,12 +145,7 @@ void FieldForm::place(QWidget* field, const QString& caption, int row, int colum
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(kCaptionGap);
     if (!caption.isEmpty()) {
-        auto* label = new QLabel(caption, cell);
-        label->setObjectName(field->objectName() + QStringLiteral("_Caption"));
-        label->setTextFormat(Qt::PlainText);
-        label->setBuddy(field);
-        stack->addWidget(label);
-        m_captions.append(label);
+        stack->addWidget(captionOf(field, caption, cell));
     }
     const bool tall = field->sizePolicy().verticalPolicy() & QSizePolicy::ExpandFlag;
     stack->addWidget(field, tall ? 1 : 0);
@@ -256,13 +251,9 @@ QCheckBox* FieldForm::check(const QString& field, const QString& caption, int ro
     cell->setObjectName(w->objectName() + QStringLiteral("_Cell"));
     line->addWidget(w);
     if (!caption.isEmpty()) {
-        auto* label = new QLabel(caption, cell);
-        label->setObjectName(w->objectName() + QStringLiteral("_Caption"));
-        label->setTextFormat(Qt::PlainText);
-        label->setBuddy(w);
+        QLabel* label = captionOf(w, caption, cell);
         label->installEventFilter(new CaptionClick(label, w));
         line->addWidget(label);
-        m_captions.append(label);
     }
     line->addStretch(1);
     m_grid->addWidget(cell, row, column, Qt::AlignVCenter);
@@ -272,17 +263,30 @@ QCheckBox* FieldForm::check(const QString& field, const QString& caption, int ro
 
 QLabel* FieldForm::caption(const QString& text, int row, int column, int span, const QString& objectName)
 {
-    auto* label = new QLabel(text, m_panel);
     QString name = objectName;
     if (name.isEmpty()) {
         QString plain = text;
         plain.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")));
         name = m_prefix + QLatin1Char('_') + plain + QStringLiteral("_Caption");
     }
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = makeCaption(text, name, m_panel);
     m_grid->addWidget(label, row, column, 1, span, Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel* FieldForm::makeCaption(const QString& text, const QString& objectName, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText);
     m_captions.append(label);
+    return label;
+}
+
+QLabel* FieldForm::captionOf(QWidget* field, const QString& text, QWidget* parent)
+{
+    QLabel* label = makeCaption(text, field->objectName() + QStringLiteral("_Caption"), parent);
+    label->setBuddy(field);
     return label;
 }
 

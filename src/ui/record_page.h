@@ -59,6 +59,10 @@ public:
 
 private:
     QString nameFor(const QString& field, const QString& objectName) const;
+    /// A caption, kept for the caption colour.
+    QLabel* makeCaption(const QString& text, const QString& objectName, QWidget* parent);
+    /// The caption of a field: named after it, and its buddy.
+    QLabel* captionOf(QWidget* field, const QString& text, QWidget* parent);
     void place(QWidget* field, const QString& caption, int row, int column, int rowSpan, int span);
 
     QWidget* m_panel;

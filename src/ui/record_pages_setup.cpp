@@ -7,6 +7,7 @@
 #include "store/data_form.h"
 #include "ui/application.h"
 #include "ui/date_time_picker.h"
+#include "ui/dive_log_form.h"
 #include "ui/dive_log_page.h"
 #include "ui/dive_resources_page.h"
 #include "ui/dive_site_page.h"
@@ -17,7 +18,6 @@
 #include "ui/others_log_page.h"
 #include "ui/trip_report_page.h"
 
-#include <QAbstractButton>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QCursor>
@@ -132,14 +132,14 @@ void TMain::buildRecordPages()
 
 QString TMain::depthUnitCaption() const
 {
-    auto* button = m_diveLogPage ? m_diveLogPage->findChild<QAbstractButton*>(QStringLiteral("DepthUnitButton")) : nullptr;
+    // Asked by the oxygen rule every time a field is left: the button is at hand, not searched.
+    QPushButton* button = m_diveLogPage ? m_diveLogPage->diveForm().unitButton(UnitButton::Depth) : nullptr;
     return button ? button->text() : ViewState::depthUnitCaption();
 }
 
 QString TMain::diverDepthUnitCaption() const
 {
-    auto* button = m_diversPage ? m_diversPage->findChild<QAbstractButton*>(QStringLiteral("DiverDepthUnitButton")) : nullptr;
-    return button ? button->text() : ViewState::diverDepthUnitCaption();
+    return m_diversPage ? m_diversPage->depthUnitCaption() : ViewState::diverDepthUnitCaption();
 }
 
 void TMain::setDiverUnitCaptions(const QString& depth, const QString& weight)

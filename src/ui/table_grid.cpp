@@ -2,7 +2,6 @@
 
 #include "store/errors.h"
 #include "store/table.h"
-#include "ui/name_lookup.h"
 #include "ui/table_model.h"
 
 #include <QFocusEvent>
@@ -51,7 +50,7 @@ void TableGrid::reload()
             m_cursor->close();
         } else {
             if (!m_cursor->isOpen() || m_cursor->path() != m_table.path())
-                openSecondCursor(*m_cursor, m_table);
+                store::openSecondCursor(*m_cursor, m_table);
             // The grid shows values as the page does, in the page's order and filter.
             for (int i = 0; i < m_table.fieldCount() && i < m_cursor->fieldCount(); ++i)
                 m_cursor->field(i).setDisplayFormat(m_table.field(i).displayFormat());
